@@ -1,0 +1,13 @@
+# Fails when a core source includes widget or print-support headers.
+file(GLOB_RECURSE files "${DIR}/*.h" "${DIR}/*.cpp")
+set(bad "")
+foreach(f ${files})
+  file(STRINGS "${f}" lines REGEX "#[ \t]*include[ \t]*[<\"](QtWidgets|QtPrintSupport|QApplication|QWidget|QPrinter|QPrintDialog|QMainWindow|QDialog)")
+  if(lines)
+    list(APPEND bad "${f}: ${lines}")
+  endif()
+endforeach()
+if(bad)
+  string(REPLACE ";" "\n" msg "${bad}")
+  message(FATAL_ERROR "The core library must not use widgets or printers:\n${msg}")
+endif()

@@ -1,0 +1,8 @@
+// quilllabel: the label editor.
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    return app.exec();
+}
