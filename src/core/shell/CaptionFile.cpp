@@ -22,6 +22,24 @@ QString sectionName(const QByteArray &line)
     return fromCp949(line.mid(1, end < 0 ? -1 : end - 1)).trimmed();
 }
 
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+// An entry that would not read back as itself must not be written: a line break in any part
+// would add lines of its own to the file, and '?' substitutes would store a different text.
+bool isStorable(const QString &section, const QString &key, const QString &value)
+{
+    const QString k = key.trimmed();
+    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))
+        return false;
+    if (section.contains(u']') || k.isEmpty() || k.contains(u'=') || k.startsWith(u'[')
+        || k.startsWith(u';'))
+        return false;
+    return fitsCp949(section) && fitsCp949(key) && fitsCp949(value);
+}
+
 } // namespace
 
 QString fromCp949(const QByteArray &bytes)
@@ -119,11 +137,15 @@ QStringList CaptionFile::keys(const QString &section) const
 
 bool CaptionFile::write(const QString &section, const QString &key, const QString &value)
 {
+    if (!isStorable(section, key, value))
+        return false;
     QByteArray content;
     {
         QFile in(mPath);
         if (in.open(QIODevice::ReadOnly))
             content = in.readAll();
+        else if (in.exists())
+            return false; // rewriting it from nothing would lose every other entry
     }
     const bool crlf = content.contains("\r\n");
     const QByteArray entry = toCp949(key) + '=' + toCp949(value.left(MaxValueLength));

@@ -35,6 +35,9 @@ public:
 
     // Writes [section] key=value into the file, replacing the first matching entry or adding
     // one, and keeps the rest of the file byte for byte. The file is replaced atomically.
+    // Returns false and leaves the file alone when the entry cannot be stored as one INI line
+    // in CP949 (line breaks, a key with '=' or a section with ']', characters outside CP949)
+    // or when an existing file cannot be read.
     bool write(const QString &section, const QString &key, const QString &value);
 
     static QString missingValue(Missing missing);
