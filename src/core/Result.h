@@ -10,6 +10,12 @@ namespace quill {
 // A failure with a message for the user (already in the user's language where the
 // program writes it) and, optionally, where it happened.
 struct Error {
+    Error() = default;
+    Error(QString message_, QString where_ = {})
+        : message(std::move(message_)), where(std::move(where_))
+    {
+    }
+
     QString message;
     QString where; // file, object or property the message is about; may be empty
 };

@@ -9,9 +9,11 @@ namespace quill {
 QVariant coerceToKind(const PropertyDef &def, const QVariant &value)
 {
     switch (def.kind) {
+    case PropKind::Color:
+        // Colours are 32-bit patterns; keep them unsigned whatever sign they came with.
+        return QVariant::fromValue<qint64>(static_cast<quint32>(value.toLongLong()));
     case PropKind::Integer:
     case PropKind::Int64:
-    case PropKind::Color:
     case PropKind::Charset:
     case PropKind::Cursor:
         return QVariant::fromValue<qint64>(value.toLongLong());

@@ -42,7 +42,7 @@ struct PropertyDef {
     QStringList names; // enumeration or set member names, in ordinal order
     FloatWidth floatWidth = FloatWidth::Double;
     const struct ClassInfo *itemClass = nullptr; // Collection: the class of its items
-    bool readOnly = false; // readable from a stream, never written
+    bool readOnly = false; // never written; reading it fails ("Property is read-only")
     // Optional condition that must hold for the property to be written.
     std::function<bool(const PersistentObject &)> stored;
     // Optional accessors for properties that a typed member holds instead of the value bag.
