@@ -1,6 +1,7 @@
 #include "CliApp.h"
 
 #include "CliOutput.h"
+#include "Commands.h"
 
 namespace quill::cli {
 
@@ -19,6 +20,10 @@ int run(const QStringList &arguments)
     if (command == u"help" || command == u"--help" || command == u"-h") {
         out() << usageText();
         return ExitOk;
+    }
+    for (const Command &c : commands()) {
+        if (command == QString::fromUtf16(c.name))
+            return c.run(args.mid(1));
     }
     err() << "quilllabel-cli: unknown command '" << command << "'\n\n" << usageText();
     return ExitUsage;

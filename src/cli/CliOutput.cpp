@@ -1,5 +1,7 @@
 #include "CliOutput.h"
 
+#include "Commands.h"
+
 #include <cstdio>
 
 namespace quill::cli {
@@ -18,12 +20,14 @@ QTextStream &err()
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: quilllabel-cli COMMAND [ARGUMENTS]\n"
-        "\n"
-        "Commands:\n"
-        "  help            show this text\n"
-        "  --version       show the version\n");
+    QString text = QStringLiteral("Usage: quilllabel-cli COMMAND [ARGUMENTS]\n"
+                                  "\n"
+                                  "Commands:\n"
+                                  "  help                    show this text\n"
+                                  "  --version               show the version\n");
+    for (const Command &c : commands())
+        text += QStringLiteral("  ") + QString::fromUtf16(c.synopsis) + QLatin1Char('\n');
+    return text;
 }
 
 } // namespace quill::cli

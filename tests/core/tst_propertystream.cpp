@@ -815,9 +815,9 @@ void TestPropertyStream::listing()
     const QStringList expected = {
         u"00000000  integer 1100"_s,
         u"00000004  TPF0 TTabSheet \"\""_s,
-        u"00000013    Caption = short text \"Page_1\""_s,
-        u"00000023    Lines.Strings = list of 1"_s,
-        u"00000032      UTF-8 text \"가\""_s,
+        u"00000013    Caption = 6 short text \"Page_1\""_s,
+        u"00000023    Lines.Strings = 1 list of 1"_s,
+        u"00000032      20 UTF-8 text \"가\""_s,
         u"0000003D  end"_s,
         u"0000003D  integer -1"_s,
     };
@@ -827,7 +827,7 @@ void TestPropertyStream::listing()
     QVERIFY2(damaged.contains(
                  u"error at offset 50: Error reading TTabSheet.Lines.Strings: Stream read error"_s),
         qPrintable(damaged));
-    QVERIFY(damaged.contains(u"Caption = short text \"Page_1\""_s));
+    QVERIFY(damaged.contains(u"Caption = 6 short text \"Page_1\""_s));
     QCOMPARE(describeValue(StreamValue::currency(-12345)), u"-1.2345"_s);
     QCOMPARE(describeValue(StreamValue::set({u"akLeft"_s, u"akTop"_s})), u"[akLeft, akTop]"_s);
     QVERIFY(describeValue(StreamValue::extendedBits(extendedFromHex("abaaaaaaaaaaaaaafd3f")))

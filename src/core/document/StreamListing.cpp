@@ -12,6 +12,12 @@ namespace {
 
 constexpr int kHexPreview = 32;
 
+// "6 short text": the tag byte and its meaning.
+QString tagText(StreamTag tag)
+{
+    return QString::number(int(tag)) + QLatin1Char(' ') + streamTagName(tag);
+}
+
 QString offsetText(qint64 offset)
 {
     if (offset < 0)
@@ -81,7 +87,7 @@ void addValueLines(QStringList &lines, const StreamValue &value, int indent);
 void addEntryLines(QStringList &lines, const QList<StreamEntry> &entries, int indent)
 {
     for (const StreamEntry &entry : entries) {
-        QString text = entry.name + QStringLiteral(" = ") + streamTagName(entry.value.tag());
+        QString text = entry.name + QStringLiteral(" = ") + tagText(entry.value.tag());
         const QString payload = describeValue(entry.value);
         if (!payload.isEmpty())
             text += QStringLiteral(" ") + payload;
@@ -95,7 +101,7 @@ void addValueLines(QStringList &lines, const StreamValue &value, int indent)
 {
     if (value.tag() == StreamTag::List) {
         for (const StreamValue &element : value.elements()) {
-            QString text = streamTagName(element.tag());
+            QString text = tagText(element.tag());
             const QString payload = describeValue(element);
             if (!payload.isEmpty())
                 text += QStringLiteral(" ") + payload;

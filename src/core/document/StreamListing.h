@@ -12,8 +12,8 @@ namespace quill {
 // entries and children, and each plain 32-bit integer between records. Every line starts with
 // the offset in hexadecimal, e.g.
 //     00000021  TPF0 TTabSheet ""
-//     0000002F    Caption = short text "Page_1"
-//     00000041  end
+//     00000030    Caption = 6 short text "Page_1"
+//     00000042  end
 // A record that fails to read is listed as far as it could be read, followed by a line
 // "error at offset N: message"; the listing stops there.
 QString listStream(const QByteArray &data, qint64 offset = 0);
