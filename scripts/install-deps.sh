@@ -5,9 +5,10 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config git
   qt6-base-dev qt6-svg-dev qt6-5compat-dev libqt6sql6-sqlite
-  libzint-dev libzxing-dev pxlib-dev libshp-dev mdbtools-dev libfreexl-dev libxlsxwriter-dev
+  libzint-dev libzxing-dev pxlib-dev libshp-dev mdbtools-dev libfreexl-dev libxlsxwriter-dev zlib1g-dev
   libemf2svg-dev libwmf-dev libjpeg-dev fonts-nanum xvfb xauth poppler-utils
   cups printer-driver-cups-pdf libcups2-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -15,5 +15,6 @@ struct Command {
 const QList<Command> &commands();
 
 int runSample(const QStringList &args);
+int runData(const QStringList &args);
 
 } // namespace quill::cli

@@ -2,11 +2,16 @@
 #pragma once
 
 #include "ObjectTypeCode.h"
+#include "PaintContext.h"
 #include "PersistentObject.h"
 
+#include <QHash>
+#include <QPicture>
 #include <QRect>
 
 #include <memory>
+
+class QPainter;
 
 namespace quill {
 
@@ -26,12 +31,37 @@ public:
     QRect bounds() const;
     void setBounds(const QRect &bounds);
 
+    // Draws the object in its own 100 % pixels, (0, 0) at its top-left corner; see PaintContext.
+    // The painter's state is restored by the caller.
+    virtual void paint(QPainter &painter, const PaintContext &context) const;
+
+    // RenderToMetafile: the object's drawing recorded into a picture whose bounding rectangle
+    // is (0, 0, Width, Height) in pixels at 100 %; printing and the preview replay it scaled
+    // into the object's rectangle. The picture is recorded once and reused until a value of
+    // the object changes or it is asked for with another context; the reference stays valid
+    // until the next call or the object's destruction.
+    const QPicture &renderToMetafile(const PaintContext &context = {}) const;
+    // Drops the recorded picture; for state that changes outside the property values (table
+    // cells, pictures held by members). Value changes drop it by themselves.
+    void invalidateMetafile() const { mMetafileValid = false; }
+
 protected:
     explicit LabelObject(const ClassInfo &info) : PersistentObject(info) {}
     LabelObject(const LabelObject &) = default;
 
-    // Changing any Font.* property clears ParentFont, as the toolkit's font does.
+    // Changing any Font.* property clears ParentFont, as the toolkit's font does. Every
+    // change drops the recorded picture; subclasses call this first.
     void valueChanged(int index) override;
+
+private:
+    bool metafileMatches(const PaintContext &context) const;
+
+    // What the recorded picture was drawn with.
+    mutable QPicture mMetafile;
+    mutable bool mMetafileValid = false;
+    mutable PaintContext mMetafileContext;
+    mutable QHash<QString, QString> mMetafileLabelRecord;
+    mutable QHash<QString, QString> mMetafileBarcodeRecord;
 };
 
 } // namespace quill

@@ -4,6 +4,7 @@
 #include "StreamIdents.h"
 
 #include <QJsonArray>
+#include <QMap>
 
 namespace quill {
 
@@ -54,8 +55,10 @@ QJsonObject unorderedProperties(const PersistentObject &object)
 {
     QJsonObject props;
     const ClassInfo &info = object.classInfo();
-    for (int i = 0; i < info.properties.size(); ++i)
-        props.insert(info.properties[i].name, propertyToJson(object, i));
+    for (int i = 0; i < info.properties.size(); ++i) {
+        if (!info.properties[i].derived)
+            props.insert(info.properties[i].name, propertyToJson(object, i));
+    }
     return props;
 }
 
@@ -111,6 +114,8 @@ void writePropertiesJson(JsonWriter &out, const PersistentObject &object)
     out.beginObject();
     const ClassInfo &info = object.classInfo();
     for (int i = 0; i < info.properties.size(); ++i) {
+        if (info.properties[i].derived)
+            continue;
         out.key(info.properties[i].name);
         if (info.properties[i].kind != PropKind::Collection) {
             out.value(propertyToJson(object, i));
@@ -265,13 +270,20 @@ Status collectionFromJson(PersistentObject &object, int index, const QJsonValue 
 
 Status propertiesFromJson(PersistentObject &object, const QJsonObject &json)
 {
+    // Resolve every key first, then apply in table order, so that values depending on each
+    // other (a font's height and size) settle as they do when a record is read.
     const ClassInfo &info = object.classInfo();
+    QMap<int, QJsonValue> byIndex;
     for (auto it = json.constBegin(); it != json.constEnd(); ++it) {
         const int index = findJsonProperty(info, it.key());
         if (index < 0) {
             return Error{QStringLiteral("class %1 has no property %2").arg(info.className, it.key()),
                          it.key()};
         }
+        byIndex.insert(index, it.value());
+    }
+    for (auto it = byIndex.constBegin(); it != byIndex.constEnd(); ++it) {
+        const int index = it.key();
         if (info.properties[index].kind == PropKind::Collection) {
             Status s = collectionFromJson(object, index, it.value());
             if (!s)

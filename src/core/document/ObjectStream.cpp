@@ -21,6 +21,18 @@ bool atDefault(const PropertyDef &def, const QVariant &v)
     return def.hasDefault() && coerceToKind(def, def.defaultValue) == v;
 }
 
+// An empty text or a zero float is normally left out, which reads back as the value a new
+// object starts with. Where that start value is not empty or zero, leaving it out would bring
+// the old value back, so the emptied value is written.
+bool clearedFromStart(const PropertyDef &def, const QVariant &v)
+{
+    if (def.kind == PropKind::Text)
+        return v.toString().isEmpty() && !def.start.toString().isEmpty();
+    if (def.kind == PropKind::Float)
+        return v.toDouble() == 0 && def.start.toDouble() != 0;
+    return false;
+}
+
 StreamValue setValue(const PropertyDef &def, quint32 bits)
 {
     QStringList members;
@@ -96,13 +108,16 @@ std::optional<StreamValue> valueByKind(const PropertyDef &def, const QVariant &v
 std::optional<StreamValue> streamValueOf(const PersistentObject &object, int index)
 {
     const PropertyDef &def = object.classInfo().properties[index];
-    if (def.readOnly || (def.stored && !def.stored(object)))
+    if (def.readOnly || def.derived || (def.stored && !def.stored(object)))
         return std::nullopt;
     if (def.kind == PropKind::Collection)
         return collectionValue(object, index);
     const QVariant v = object.value(index);
     if (atDefault(def, v))
         return std::nullopt;
+    if (clearedFromStart(def, v))
+        return def.kind == PropKind::Text ? StreamValue::shortText(QByteArray())
+                                          : StreamValue::extended(0.0);
     return valueByKind(def, v);
 }
 
@@ -271,6 +286,8 @@ Status applyEntry(PersistentObject &target, const StreamEntry &entry)
 {
     const ClassInfo &info = target.classInfo();
     const int index = info.indexOf(entry.name);
+    if (index < 0 && info.acceptsUnknown)
+        return {};
     if (index < 0)
         return Error{missingPropertyMessage(info, entry.name)};
     const PropertyDef &def = info.properties[index];
@@ -279,6 +296,8 @@ Status applyEntry(PersistentObject &target, const StreamEntry &entry)
     if (def.kind == PropKind::Collection)
         return collectionFromStream(target, index, entry.value);
     Result<QVariant> v = variantFromStream(def, entry.value);
+    if (!v && info.acceptsUnknown)
+        return {};
     if (!v)
         return v.error();
     target.setValue(index, v.value());

@@ -13,6 +13,8 @@ QVariant coerceToKind(const PropertyDef &def, const QVariant &value)
         // Colours are 32-bit patterns; keep them unsigned whatever sign they came with.
         return QVariant::fromValue<qint64>(static_cast<quint32>(value.toLongLong()));
     case PropKind::Integer:
+        // Integer properties are at most 32 bits wide; keep them so, as the toolkit's would.
+        return QVariant::fromValue<qint64>(static_cast<qint32>(value.toLongLong()));
     case PropKind::Int64:
     case PropKind::Charset:
     case PropKind::Cursor:

@@ -43,6 +43,7 @@ struct PropertyDef {
     FloatWidth floatWidth = FloatWidth::Double;
     const struct ClassInfo *itemClass = nullptr; // Collection: the class of its items
     bool readOnly = false; // never written; reading it fails ("Property is read-only")
+    bool derived = false;  // another view of a stored property (Font.Size): never written or dumped
     // Optional condition that must hold for the property to be written.
     std::function<bool(const PersistentObject &)> stored;
     // Optional accessors for properties that a typed member holds instead of the value bag.
@@ -58,6 +59,9 @@ struct ClassInfo {
     QList<PropertyDef> properties; // the complete table, base class properties first
     std::function<std::unique_ptr<PersistentObject>()> create;
     QHash<QString, int> index;     // lower-cased name -> position in properties
+    // Reading skips entries that name no property of the class or hold a value the property
+    // cannot take, instead of failing (records of older classes whose tables are partial).
+    bool acceptsUnknown = false;
 
     // Position of a property, matched without regard to case; -1 when the class has none.
     int indexOf(const QString &name) const { return index.value(name.toLower(), -1); }

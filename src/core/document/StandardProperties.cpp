@@ -86,7 +86,7 @@ void addFont(ClassBuilder &b, const FontStart &start, const QString &prefix)
     PropertyDef size;
     size.name = p + QStringLiteral("Size");
     size.kind = PropKind::Integer;
-    size.stored = [](const PersistentObject &) { return false; };
+    size.derived = true;
     size.get = [heightIndex](const PersistentObject &o) {
         return QVariant::fromValue<qint64>(fontSizeFromHeight(o.value(heightIndex).toInt()));
     };

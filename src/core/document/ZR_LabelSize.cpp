@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "Rounding.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quill {
@@ -214,8 +215,11 @@ QRect TZR_LabelSize::cellRect100(int row, int column) const
     const double h = mHeight * ScreenPixelsPerInch;
     const double hs = double(mHorizSpace) * ScreenPixelsPerInch;
     const double vs = double(mVertSpace) * ScreenPixelsPerInch;
-    return QRect(roundHalfEven(column * w + column * hs), roundHalfEven(row * h + row * vs),
-                 roundHalfEven(w), roundHalfEven(h));
+    // Far beyond any sheet: a sheet from a damaged file must not give a rectangle whose right
+    // or bottom edge overflows int (QRect computes left + width - 1).
+    static constexpr double limit = 1 << 28;
+    const auto px = [](double v) { return roundHalfEven(std::clamp(v, -limit, limit)); };
+    return QRect(px(column * w + column * hs), px(row * h + row * vs), px(w), px(h));
 }
 
 int TZR_LabelSize::screenPixels(double inches, int zoom)

@@ -49,9 +49,10 @@ int TZR_WorkLabel::shadowWidth() const
 
 void TZR_WorkLabel::fitToCell()
 {
-    const int shadow = shadowWidth();
-    mWidth = mLabelSize.cellScreenWidth(mZoomPercent) + shadow;
-    mHeight = mLabelSize.cellScreenHeight(mZoomPercent) + shadow;
+    // Summed in 64 bits and saturated: the sheet of a damaged file can be as large as int.
+    const qint64 shadow = shadowWidth();
+    mWidth = clampToInt(mLabelSize.cellScreenWidth(mZoomPercent) + shadow);
+    mHeight = clampToInt(mLabelSize.cellScreenHeight(mZoomPercent) + shadow);
 }
 
 void TZR_WorkLabel::swapOrientation()

@@ -1,0 +1,313 @@
+// The list query engine: a loaded table in a private in-memory SQLite database, queried with
+// bound values, and the engine's small SQL dialect over list files.
+#include "SqlEngine.h"
+
+#include "DataListFile.h"
+#include "SqliteFile.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace quill {
+namespace {
+
+const QString LoadedTable = QStringLiteral("list");
+
+struct Token {
+    enum Kind { Word, Quoted, Single, Bracket, Symbol } kind;
+    QString text;
+};
+
+QList<Token> tokenize(const QString &s)
+{
+    QList<Token> tokens;
+    for (qsizetype i = 0; i < s.size();) {
+        const QChar c = s.at(i);
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == u'"' || c == u'\'' || c == u'[') {
+            const QChar close = c == u'[' ? QChar(u']') : c;
+            QString text;
+            qsizetype j = i + 1;
+            for (; j < s.size(); ++j) {
+                if (s.at(j) == close) {
+                    if (close != u']' && j + 1 < s.size() && s.at(j + 1) == close) {
+                        text += close;
+                        ++j;
+                        continue;
+                    }
+                    break;
+                }
+                text += s.at(j);
+            }
+            tokens.append({c == u'"' ? Token::Quoted : c == u'[' ? Token::Bracket : Token::Single, text});
+            i = j + 1;
+        } else if (c.isLetterOrNumber() || c == u'_' || c == u'%' || c == u'.') {
+            qsizetype j = i;
+            while (j < s.size() && (s.at(j).isLetterOrNumber() || s.at(j) == u'_' || s.at(j) == u'.'
+                                    || s.at(j) == u'%' || s.at(j) == u'-'))
+                ++j;
+            tokens.append({Token::Word, s.mid(i, j - i)});
+            i = j;
+        } else {
+            qsizetype j = i + 1;
+            if ((c == u'<' || c == u'>' || c == u'!') && j < s.size() && (s.at(j) == u'=' || s.at(j) == u'>'))
+                ++j;
+            tokens.append({Token::Symbol, s.mid(i, j - i)});
+            i = j;
+        }
+    }
+    return tokens;
+}
+
+bool isWord(const Token &t, const char16_t *word)
+{
+    return t.kind == Token::Word && t.text.compare(QStringView(word), Qt::CaseInsensitive) == 0;
+}
+
+struct Translated {
+    QString sql;
+    QVariantList binds;
+    QString tableName;
+};
+
+// Rewrites a dialect statement for SQLite: texts become bound values, the table after FROM
+// becomes the loaded table, and names become quoted identifiers.
+Translated translate(const QString &statement)
+{
+    Translated t;
+    const QList<Token> tokens = tokenize(statement);
+    QStringList parts;
+    for (int i = 0; i < tokens.size(); ++i) {
+        const Token &tok = tokens.at(i);
+        if (i > 0 && isWord(tokens.at(i - 1), u"FROM")) {
+            t.tableName = tok.text;
+            parts.append(sqlIdentifier(LoadedTable));
+        } else if (tok.kind == Token::Quoted || tok.kind == Token::Single) {
+            t.binds.append(tok.text);
+            parts.append(QStringLiteral("?"));
+        } else if (tok.kind == Token::Bracket) {
+            parts.append(sqlIdentifier(tok.text));
+        } else {
+            parts.append(tok.text);
+        }
+    }
+    t.sql = parts.join(u' ');
+    return t;
+}
+
+} // namespace
+
+SqlTable::SqlTable() = default;
+SqlTable::~SqlTable() = default;
+
+Status SqlTable::load(const DataTable &table)
+{
+    mConnection.reset();
+    mConnection = std::make_unique<SqlConnection>(QStringLiteral(":memory:"));
+    if (!mConnection->isOpen())
+        return Error(QStringLiteral("the query engine cannot start"));
+    mSource = table;
+    mSource.rows.clear(); // only the field list is kept; the rows live in SQLite
+    return storeTable(mConnection->database(), LoadedTable, table);
+}
+
+Result<QString> SqlTable::column(const QString &field) const
+{
+    const int index = mSource.fieldIndex(field);
+    if (index < 0)
+        return Error(QStringLiteral("there is no field %1").arg(field), field);
+    return sqlIdentifier(mSource.fields.at(index).name);
+}
+
+Result<DataTable> SqlTable::select(const DataQuery &query) const
+{
+    if (!mConnection)
+        return Error(QStringLiteral("no table is loaded"));
+    QStringList columns, where;
+    QVariantList binds;
+    for (const QString &c : query.columns) {
+        auto name = column(c);
+        if (!name)
+            return name.error();
+        columns.append(name.value());
+    }
+    for (const auto &[field, text] : query.equals) {
+        auto name = column(field);
+        if (!name)
+            return name.error();
+        where.append(name.value() + QStringLiteral(" = ?"));
+        binds.append(text);
+    }
+    for (const auto &[field, pattern] : query.likes) {
+        auto name = column(field);
+        if (!name)
+            return name.error();
+        where.append(name.value() + QStringLiteral(" LIKE ?"));
+        binds.append(pattern);
+    }
+    QString sql = QStringLiteral("SELECT ") + (query.distinct ? QStringLiteral("DISTINCT ") : QString())
+                  + (columns.isEmpty() ? QStringLiteral("*") : columns.join(u',')) + QStringLiteral(" FROM ")
+                  + sqlIdentifier(LoadedTable);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    if (!query.orderBy.isEmpty()) {
+        auto name = column(query.orderBy);
+        if (!name)
+            return name.error();
+        sql += QStringLiteral(" ORDER BY ") + name.value() + (query.descending ? QStringLiteral(" DESC") : QString());
+    }
+    if (query.limit >= 0)
+        sql += QStringLiteral(" LIMIT %1").arg(query.limit);
+    QSqlQuery q(mConnection->database());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        return Error(q.lastError().text());
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds.at(i));
+    if (!q.exec())
+        return Error(q.lastError().text());
+    auto result = tableFromQuery(q, mSource.fields);
+    if (result)
+        result.value().name = mSource.name;
+    return result;
+}
+
+Result<DataTable> SqlTable::run(const QString &statement) const
+{
+    if (!mConnection)
+        return Error(QStringLiteral("no table is loaded"));
+    const Translated t = translate(statement);
+    if (!t.sql.startsWith(QStringLiteral("SELECT"), Qt::CaseInsensitive))
+        return Error(QStringLiteral("only SELECT statements return rows"));
+    QSqlQuery q(mConnection->database());
+    q.setForwardOnly(true);
+    if (!q.prepare(t.sql))
+        return Error(q.lastError().text());
+    for (int i = 0; i < t.binds.size(); ++i)
+        q.bindValue(i, t.binds.at(i));
+    if (!q.exec())
+        return Error(q.lastError().text());
+    auto result = tableFromQuery(q, mSource.fields);
+    if (result)
+        result.value().name = mSource.name;
+    return result;
+}
+
+Result<DataTable> runEngineQuery(const QString &statement, const QString &directory)
+{
+    const Translated t = translate(statement);
+    if (t.tableName.isEmpty())
+        return Error(QStringLiteral("the query names no table"));
+    auto table = readDataList(QDir(directory).filePath(t.tableName));
+    if (!table)
+        return table.error();
+    SqlTable engine;
+    if (Status s = engine.load(table.value()); !s)
+        return s.error();
+    return engine.run(statement);
+}
+
+namespace {
+
+// Parses "TYPE" or "TYPE(n)" starting at tokens[i].
+Result<DataField> parseType(const QList<Token> &tokens, int i, const QString &name)
+{
+    if (i >= tokens.size())
+        return Error(QStringLiteral("the field %1 has no type").arg(name));
+    const QString word = tokens.at(i).text.toUpper();
+    int size = 0;
+    if (i + 2 < tokens.size() && tokens.at(i + 1).text == u"(")
+        size = tokens.at(i + 2).text.toInt();
+    DataField field{name, FieldType::Text, 0};
+    if (word == u"CHAR" || word == u"VARCHAR" || word == u"ALPHA" || word == u"TEXT" || word == u"문자열") {
+        field.size = size > 0 ? qMin(size, 255) : 20;
+    } else {
+        field.type = fieldTypeFromSql(word);
+        if (field.type == FieldType::Text)
+            return Error(QStringLiteral("unknown field type %1").arg(tokens.at(i).text));
+    }
+    return field;
+}
+
+QVariant convertValue(const QVariant &v, const DataField &to)
+{
+    if (v.isNull())
+        return {};
+    switch (to.type) {
+    case FieldType::Text: case FieldType::Memo: return v.toString();
+    case FieldType::Integer: { bool ok = false; const qlonglong n = v.toLongLong(&ok); return ok ? QVariant(n) : QVariant(); }
+    case FieldType::Float: { bool ok = false; const double d = v.toDouble(&ok); return ok ? QVariant(d) : QVariant(); }
+    case FieldType::Boolean: return QVariant(v.toBool());
+    case FieldType::Date: return v.toDate().isValid() ? QVariant(v.toDate()) : QVariant();
+    case FieldType::DateTime: return v.toDateTime().isValid() ? QVariant(v.toDateTime()) : QVariant();
+    case FieldType::Binary: return v;
+    }
+    return v;
+}
+
+Status alterTable(DataTable &table, const QList<Token> &tokens)
+{
+    // tokens: ALTER TABLE <name> <action> ...
+    int i = 3;
+    if (i >= tokens.size())
+        return Error(QStringLiteral("ALTER TABLE needs ADD, ALTER COLUMN or DROP"));
+    const bool add = isWord(tokens.at(i), u"ADD"), drop = isWord(tokens.at(i), u"DROP");
+    const bool alter = isWord(tokens.at(i), u"ALTER");
+    if (!add && !drop && !alter)
+        return Error(QStringLiteral("ALTER TABLE needs ADD, ALTER COLUMN or DROP"));
+    ++i;
+    if (i < tokens.size() && isWord(tokens.at(i), u"COLUMN"))
+        ++i;
+    if (i >= tokens.size())
+        return Error(QStringLiteral("ALTER TABLE names no field"));
+    const QString name = tokens.at(i).text;
+    const int index = table.fieldIndex(name);
+    if (add) {
+        if (index >= 0)
+            return Error(QStringLiteral("the field %1 exists already").arg(name));
+        auto field = parseType(tokens, i + 1, name);
+        if (!field)
+            return field.error();
+        table.fields.append(field.value());
+        for (QVariantList &row : table.rows)
+            row.resize(table.fields.size());
+        return Status::success();
+    }
+    if (index < 0)
+        return Error(QStringLiteral("there is no field %1").arg(name));
+    if (drop) {
+        if (table.fields.size() == 1)
+            return Error(QStringLiteral("the last field of a table cannot be dropped"));
+        table.fields.removeAt(index);
+        for (QVariantList &row : table.rows)
+            row.removeAt(index);
+        return Status::success();
+    }
+    auto field = parseType(tokens, i + 1, table.fields.at(index).name);
+    if (!field)
+        return field.error();
+    table.fields[index] = field.value();
+    for (QVariantList &row : table.rows)
+        row[index] = convertValue(row.value(index), field.value());
+    return Status::success();
+}
+
+} // namespace
+
+Status runEngineStatement(const QString &statement, const QString &directory)
+{
+    const QList<Token> tokens = tokenize(statement);
+    if (tokens.size() < 3 || !isWord(tokens.at(0), u"ALTER") || !isWord(tokens.at(1), u"TABLE"))
+        return Error(QStringLiteral("only ALTER TABLE statements change a table"));
+    const QString path = QDir(directory).filePath(tokens.at(2).text);
+    auto table = readDataList(path);
+    if (!table)
+        return table.error();
+    if (Status s = alterTable(table.value(), tokens); !s)
+        return s;
+    return writeDataList(path, table.value());
+}
+
+} // namespace quill
