@@ -1,6 +1,8 @@
 // quilllabel-cli: scripts, batch jobs and tests drive the core through this tool.
 #include "CliApp.h"
 
+#include "shell/ProgramSetup.h"
+
 #include <QDir>
 #include <QGuiApplication>
 
@@ -31,5 +33,6 @@ int main(int argc, char **argv)
 {
     prepareHeadlessEnvironment();
     QGuiApplication app(argc, argv);
+    quill::prepareProgram();
     return quill::cli::run(QCoreApplication::arguments());
 }

@@ -2,6 +2,7 @@
 #include "editor/MainWindow.h"
 
 #include "document/SampleSheet.h"
+#include "shell/ProgramSetup.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TALVERO"));
     QApplication::setApplicationName(QStringLiteral("QuillLabel"));
+
+    quill::prepareProgram();
 
     quill::AppFolders folders;
     if (const quill::Status s = folders.seed(); !s)
