@@ -12,7 +12,7 @@ namespace quill {
 
 // What a run asks of the device before its first sheet.
 struct SheetJob {
-    double pageWidth = 0.0;  // inches, the sheet as the specification gives it
+    double pageWidth = 0.0;  // inches, as the sheet specification gives it
     double pageHeight = 0.0; // inches
     bool landscape = false;  // PageWidth > PageHeight
     int copies = 1;          // of every sheet, one after another (not collated)
