@@ -4,6 +4,7 @@
 
 #include "document/ColorNames.h"
 #include "document/LabelObject.h"
+#include "barcode/CachedRendering.h"
 #include "barcode/Barcode2DControl.h"
 
 #include <memory>
@@ -71,9 +72,7 @@ protected:
 private:
     // The last picture the control made and the settings it was made from: painting again with
     // the same settings reuses it. Replaced, never changed, so copies may share it.
-    struct Rendering;
-    const Rendering &rendering(const Barcode2DSettings &settings) const;
-    mutable std::shared_ptr<const Rendering> mRendering;
+    CachedRendering<Barcode2DSettings, Barcode2DControl> mRendering;
 };
 
 } // namespace quill

@@ -9,11 +9,6 @@
 
 namespace quill {
 
-struct TZR_2DBarcode::Rendering {
-    Barcode2DSettings settings;
-    Barcode2DControl control;
-};
-
 QString TZR_2DBarcode::shownCaption(const PaintContext &context) const
 {
     return boundBarcodeData(context, fieldName(), caption());
@@ -38,25 +33,14 @@ Barcode2DSettings TZR_2DBarcode::controlSettings(const PaintContext &context) co
     return s;
 }
 
-const TZR_2DBarcode::Rendering &TZR_2DBarcode::rendering(const Barcode2DSettings &settings) const
-{
-    if (!mRendering || !(mRendering->settings == settings)) {
-        auto fresh = std::make_shared<Rendering>();
-        fresh->settings = settings;
-        fresh->control.render(settings);
-        mRendering = std::move(fresh);
-    }
-    return *mRendering;
-}
-
 int TZR_2DBarcode::errorCode() const
 {
-    return rendering(controlSettings()).control.errorCode();
+    return mRendering.render(controlSettings()).errorCode();
 }
 
 QString TZR_2DBarcode::errorText() const
 {
-    return rendering(controlSettings()).control.errorText();
+    return mRendering.render(controlSettings()).errorText();
 }
 
 void TZR_2DBarcode::paint(QPainter &painter, const PaintContext &context) const
@@ -64,7 +48,7 @@ void TZR_2DBarcode::paint(QPainter &painter, const PaintContext &context) const
     const QRect box = bounds();
     if (box.width() <= 0 || box.height() <= 0)
         return;
-    const BarcodePicture &picture = rendering(controlSettings(context)).control.picture();
+    const BarcodePicture &picture = mRendering.render(controlSettings(context)).picture();
     picture.draw(painter, QRectF(0, 0, box.width(), box.height()));
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/ColorNames.h"
 #include "document/LabelObject.h"
+#include "barcode/CachedRendering.h"
 #include "barcode/BarcodeControl.h"
 
 #include <memory>
@@ -96,9 +97,7 @@ protected:
 private:
     // The last picture the control made and the settings it was made from: painting again with
     // the same settings reuses it. Replaced, never changed, so copies may share it.
-    struct Rendering;
-    const Rendering &rendering(const BarcodeSettings &settings) const;
-    mutable std::shared_ptr<const Rendering> mRendering;
+    CachedRendering<BarcodeSettings, BarcodeControl> mRendering;
 };
 
 } // namespace quill

@@ -9,11 +9,6 @@
 
 namespace quill {
 
-struct TZR_Barcode::Rendering {
-    BarcodeSettings settings;
-    BarcodeControl control;
-};
-
 QString TZR_Barcode::shownCaption(const PaintContext &context) const
 {
     return boundBarcodeData(context, fieldName(), caption());
@@ -44,25 +39,14 @@ BarcodeSettings TZR_Barcode::controlSettings(const PaintContext &context) const
     return s;
 }
 
-const TZR_Barcode::Rendering &TZR_Barcode::rendering(const BarcodeSettings &settings) const
-{
-    if (!mRendering || !(mRendering->settings == settings)) {
-        auto fresh = std::make_shared<Rendering>();
-        fresh->settings = settings;
-        fresh->control.render(settings);
-        mRendering = std::move(fresh);
-    }
-    return *mRendering;
-}
-
 int TZR_Barcode::errorCode() const
 {
-    return rendering(controlSettings()).control.errorCode();
+    return mRendering.render(controlSettings()).errorCode();
 }
 
 QString TZR_Barcode::errorText() const
 {
-    return rendering(controlSettings()).control.errorText();
+    return mRendering.render(controlSettings()).errorText();
 }
 
 void TZR_Barcode::paint(QPainter &painter, const PaintContext &context) const
@@ -70,7 +54,7 @@ void TZR_Barcode::paint(QPainter &painter, const PaintContext &context) const
     const QRect box = bounds();
     if (box.width() <= 0 || box.height() <= 0)
         return;
-    const BarcodePicture &picture = rendering(controlSettings(context)).control.picture();
+    const BarcodePicture &picture = mRendering.render(controlSettings(context)).picture();
     picture.draw(painter, QRectF(0, 0, box.width(), box.height()));
 }
 
