@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTransform>
+#include <QVarLengthArray>
 
 namespace quill {
 
@@ -61,6 +62,32 @@ QRectF BarcodePicture::contentBounds() const
     return bounds;
 }
 
+namespace {
+
+// Bars of one colour go to the device as one filled path: a PDF then holds one fill operation
+// per run of bars instead of a saved state, transform and fill for each bar.
+void drawRectRuns(QPainter &painter, const QList<BarcodePicture::ColoredRect> &rects)
+{
+    QVarLengthArray<QRectF, 128> run;
+    QColor color;
+    const auto flush = [&] {
+        if (run.isEmpty())
+            return;
+        painter.setBrush(color);
+        painter.drawRects(run.constData(), int(run.size()));
+        run.clear();
+    };
+    for (const BarcodePicture::ColoredRect &r : rects) {
+        if (r.color != color)
+            flush();
+        color = r.color;
+        run.append(r.rect);
+    }
+    flush();
+}
+
+} // namespace
+
 void BarcodePicture::draw(QPainter &painter, const QRectF &target) const
 {
     if (mSize.width() <= 0 || mSize.height() <= 0 || target.isEmpty())
@@ -89,8 +116,7 @@ void BarcodePicture::draw(QPainter &painter, const QRectF &target) const
     painter.setPen(Qt::NoPen);
     if (mBackground.isValid())
         painter.fillRect(QRectF(QPointF(0, 0), layout), mBackground);
-    for (const ColoredRect &r : mRects)
-        painter.fillRect(r.rect, r.color);
+    drawRectRuns(painter, mRects);
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const ColoredPath &p : mPaths)
         painter.fillPath(p.path, p.color);

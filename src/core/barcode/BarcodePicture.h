@@ -53,11 +53,13 @@ public:
     // Fills the background (unless transparent) and the shapes, stretched over target.
     void draw(QPainter &painter, const QRectF &target) const;
 
-private:
+    // One bar or module and its colour.
     struct ColoredRect {
         QRectF rect;
         QColor color;
     };
+
+private:
     struct ColoredPath {
         QPainterPath path;
         QColor color;

@@ -13,8 +13,11 @@ const PropertyDef *ClassInfo::find(const QString &name) const
 void ClassInfo::buildIndex()
 {
     index.clear();
-    for (int i = 0; i < properties.size(); ++i)
+    exactIndex.clear();
+    for (int i = 0; i < properties.size(); ++i) {
         index.insert(properties[i].name.toLower(), i);
+        exactIndex.insert(properties[i].name, i);
+    }
 }
 
 ClassBuilder::ClassBuilder(const QString &className)

@@ -59,12 +59,17 @@ struct ClassInfo {
     QList<PropertyDef> properties; // the complete table, base class properties first
     std::function<std::unique_ptr<PersistentObject>()> create;
     QHash<QString, int> index;     // lower-cased name -> position in properties
+    QHash<QString, int> exactIndex; // name as declared -> position (the common, cheap lookup)
     // Reading skips entries that name no property of the class or hold a value the property
     // cannot take, instead of failing (records of older classes whose tables are partial).
     bool acceptsUnknown = false;
 
     // Position of a property, matched without regard to case; -1 when the class has none.
-    int indexOf(const QString &name) const { return index.value(name.toLower(), -1); }
+    int indexOf(const QString &name) const
+    {
+        const auto exact = exactIndex.constFind(name);
+        return exact != exactIndex.cend() ? *exact : index.value(name.toLower(), -1);
+    }
     const PropertyDef *find(const QString &name) const;
     // Fills index from properties; call once the table is complete.
     void buildIndex();

@@ -56,12 +56,12 @@ void drawTurnedText(QPainter &painter, const ScaledFont &font, const QColor &col
     painter.setFont(font.font);
     painter.setPen(color);
     const QFontMetrics metrics(font.font);
-    const int width = metrics.horizontalAdvance(text);
+    // Left-aligned text needs no width: measuring it would shape the text a second time.
     double dx = 0.0;
     if (reference == TextReference::Right)
-        dx = -width;
+        dx = -metrics.horizontalAdvance(text);
     else if (reference == TextReference::Centre)
-        dx = -width / 2.0;
+        dx = -metrics.horizontalAdvance(text) / 2.0;
     painter.drawText(QPointF(dx, metrics.ascent()), text);
     painter.restore();
 }

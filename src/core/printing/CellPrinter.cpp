@@ -33,10 +33,15 @@ void drawObjectInCell(QPainter &painter, const LabelObject &object, const CellPl
     const QRect target = objectDeviceRect(cell, own);
     if (target.width() <= 0 || target.height() <= 0)
         return;
+    // One clip for the object's rectangle within its cell: nesting a cell clip around every
+    // object would repeat the cell's clip path in a PDF after each object.
+    const QRectF clip = QRectF(target) & cell.rect;
+    if (clip.isEmpty())
+        return;
     painter.save();
+    painter.setClipRect(clip, Qt::IntersectClip);
     painter.translate(target.topLeft());
     painter.scale(double(target.width()) / own.width(), double(target.height()) / own.height());
-    painter.setClipRect(QRect(0, 0, own.width(), own.height()), Qt::IntersectClip);
     object.paint(painter, context);
     painter.restore();
 }
@@ -44,6 +49,9 @@ void drawObjectInCell(QPainter &painter, const LabelObject &object, const CellPl
 QStringList wrappedLines(const QString &text, const QFont &font, double width, bool wordWrap)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    const bool oneParagraph = !text.contains(u'\n') && !text.contains(u'\r');
+    if (oneParagraph && (!wordWrap || text.isEmpty() || width <= 0.0))
+        return {text};
     QStringList lines;
     for (const QString &paragraph : text.split(lineBreak)) {
         if (!wordWrap || paragraph.isEmpty() || width <= 0.0) {
@@ -69,21 +77,21 @@ QStringList wrappedLines(const QString &text, const QFont &font, double width, b
     return lines;
 }
 
-FieldLabelPrinter::FieldLabelPrinter() : mBox(std::make_unique<TZR_TextEdit>()) {}
+FieldLabelPrinter::FieldLabelPrinter() = default;
 
 FieldLabelPrinter::~FieldLabelPrinter() = default;
 
-void FieldLabelPrinter::draw(QPainter &painter, const TZR_GuideLabel &label, const QString &text,
-                             const CellPlacement &cell, const PaintContext &context)
+FieldLabelPrinter::Prepared &FieldLabelPrinter::prepare(const TZR_GuideLabel &label)
 {
-    const QFont font = fontForObject(label);
-    // The hidden memo that wraps the text keeps a small border inside the label's width.
-    const QRect bounds = label.bounds();
-    const QStringList lines = wrappedLines(text, font, bounds.width() - 4, label.wordWrap());
-    const QFontMetrics metrics(font);
-    const int height = int(lines.size()) * (metrics.ascent() + metrics.descent());
-
-    TZR_TextEdit &box = *mBox;
+    auto found = mPrepared.find(&label);
+    if (found != mPrepared.end())
+        return found->second;
+    Prepared prepared;
+    prepared.font = fontForObject(label);
+    const QFontMetrics metrics(prepared.font);
+    prepared.lineHeight = metrics.ascent() + metrics.descent();
+    prepared.box = std::make_unique<TZR_TextEdit>();
+    TZR_TextEdit &box = *prepared.box;
     box.setAutoSize(false);
     box.setAngle(0);
     for (const PropertyDef &property : label.classInfo().properties) {
@@ -96,6 +104,20 @@ void FieldLabelPrinter::draw(QPainter &painter, const TZR_GuideLabel &label, con
     box.setAlignMent(label.alignment());
     box.setWordWrapTF(false);
     box.setFieldFlag(false);
+    return mPrepared.emplace(&label, std::move(prepared)).first->second;
+}
+
+void FieldLabelPrinter::draw(QPainter &painter, const TZR_GuideLabel &label, const QString &text,
+                             const CellPlacement &cell, const PaintContext &context)
+{
+    // Everything but the text and the height is the same for every record: the hidden memo that
+    // draws the text is set up once per label of the design.
+    Prepared &prepared = prepare(label);
+    // The hidden memo that wraps the text keeps a small border inside the label's width.
+    const QRect bounds = label.bounds();
+    const QStringList lines = wrappedLines(text, prepared.font, bounds.width() - 4, label.wordWrap());
+    const int height = int(lines.size()) * prepared.lineHeight;
+    TZR_TextEdit &box = *prepared.box;
     box.setWwfMemo(lines);
     box.setBounds(QRect(bounds.x(), bounds.y(), bounds.width(), qMax(1, height)));
     drawObjectInCell(painter, box, cell, context);

@@ -4,12 +4,13 @@
 
 #include "document/PaintContext.h"
 
+#include <QFont>
 #include <QRectF>
 #include <QStringList>
 
 #include <memory>
+#include <unordered_map>
 
-class QFont;
 class QPainter;
 
 namespace quill {
@@ -33,7 +34,7 @@ struct CellPlacement {
 QRect objectDeviceRect(const CellPlacement &cell, const QRect &bounds100);
 
 // Draws object stretched from its own 100 % pixels into its device rectangle in the cell,
-// clipped to that rectangle.
+// clipped to that rectangle within the cell.
 void drawObjectInCell(QPainter &painter, const LabelObject &object, const CellPlacement &cell,
                       const PaintContext &context);
 
@@ -43,7 +44,6 @@ QStringList wrappedLines(const QString &text, const QFont &font, double width, b
 
 // Prints a field label of the replicated design: its text wrapped to its width, drawn by a
 // text box that takes the label's font, colour and alignment and is as high as the lines.
-// scratch is a text box reused between labels.
 class FieldLabelPrinter {
 public:
     FieldLabelPrinter();
@@ -53,7 +53,15 @@ public:
               const CellPlacement &cell, const PaintContext &context);
 
 private:
-    std::unique_ptr<TZR_TextEdit> mBox;
+    struct Prepared {
+        std::unique_ptr<TZR_TextEdit> box;
+        QFont font;
+        int lineHeight = 0;
+    };
+    Prepared &prepare(const TZR_GuideLabel &label);
+
+    // One prepared memo per label of the design; the labels outlive the printer (one run).
+    std::unordered_map<const TZR_GuideLabel *, Prepared> mPrepared;
 };
 
 // Cut marks of a cell: blue arms of length arm (device pixels) across each corner.

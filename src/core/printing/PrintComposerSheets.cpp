@@ -175,7 +175,6 @@ bool PrintComposer::drawReplicatedCell(Run &run, const CellPlacement &cell)
 {
     QPainter &painter = *run.painter;
     painter.save();
-    painter.setClipRect(cell.rect, Qt::IntersectClip);
     PaintContext context;
     context.target = PaintContext::Target::Printer;
     context.dpiX = run.metrics.dpiX;
@@ -272,7 +271,6 @@ void PrintComposer::drawPerCellObjects(Run &run, const LabelCell &panel, const C
 {
     QPainter &painter = *run.painter;
     painter.save();
-    painter.setClipRect(cell.rect, Qt::IntersectClip);
     PaintContext context;
     context.target = PaintContext::Target::Printer;
     context.dpiX = run.metrics.dpiX;
