@@ -6,10 +6,13 @@
 #include "PrinterSheetSink.h"
 #include "document/LabelDocument.h"
 #include "printing/PdfSheetSink.h"
+#include "printing/PrintDialogSettings.h"
 #include "printing/PrintComposer.h"
 #include "printing/PrintDataList.h"
+#include "shell/QuillSettings.h"
 
 #include <QElapsedTimer>
+#include <QSettings>
 
 #include <memory>
 #include <optional>
@@ -17,9 +20,6 @@
 namespace quill::cli {
 
 namespace {
-
-constexpr double DialogLeftAddition = 1.0; // mm the print dialog adds to its left offset
-constexpr double DialogTopAddition = 0.5;  // and to its top offset
 
 struct PrintOptions {
     QString document;
@@ -30,8 +30,8 @@ struct PrintOptions {
     int copies = 1;
     bool cutLines = false;
     bool replicate = false;
-    double offsetLeft = 0.0;
-    double offsetTop = 0.0;
+    std::optional<double> offsetLeft; // unset: the offsets the print dialogs last saved
+    std::optional<double> offsetTop;
     int firstSheet = 0; // 0: the whole run
     int lastSheet = 0;
     QString pdf;
@@ -114,19 +114,33 @@ std::optional<PrintOptions> parse(const QStringList &args)
     return o;
 }
 
-// The print dialog's settings on the work label.
+// An offset the print dialogs saved in the user's settings; 0 when none or unreadable.
+double storedOffset(const QString &key)
+{
+    const std::unique_ptr<QSettings> settings = openUserSettings();
+    settings->beginGroup(QuillSettings::group());
+    return printOffsetFromText(settings->value(key).toString());
+}
+
+// The print dialog's settings on the work label; offsets not given are the ones the print
+// dialogs saved, so a calibrated printer prints alike from the editor and from scripts.
 void applySettings(const PrintOptions &o, TZR_WorkLabel &label)
 {
-    label.setLeftMargin(o.offsetLeft + DialogLeftAddition);
-    label.setTopMargin(o.offsetTop + DialogTopAddition);
-    label.setFromLabel(quint16(o.start.value_or(1)));
+    PrintDialogSettings dialog;
+    dialog.leftMargin = o.offsetLeft ? *o.offsetLeft : storedOffset(QStringLiteral("LeftMargin"));
+    dialog.topMargin = o.offsetTop ? *o.offsetTop : storedOffset(QStringLiteral("TopMargin"));
+    if (o.count) {
+        dialog.range = PrintDialogSettings::Range::Part;
+        dialog.partFrom = o.start.value_or(1);
+        dialog.partCount = *o.count;
+    } else if (o.start) {
+        dialog.range = PrintDialogSettings::Range::Start;
+        dialog.startCell = *o.start;
+    }
+    dialog.paperSheets = o.copies;
+    dialog.cutLine = o.cutLines;
+    dialog.applyTo(label);
     label.setStartRow(1);
-    label.setPartPrint(o.count.has_value());
-    if (o.count)
-        label.setLabelCount(quint16(*o.count));
-    label.setCutLine(o.cutLines);
-    label.setPrintLabelPaper(false);
-    label.setPrintSheet(quint16(o.copies));
 }
 
 Result<PrintSummary> runPrint(const PrintOptions &o, PrintComposer &composer,

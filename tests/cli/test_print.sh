@@ -6,6 +6,8 @@ set -u
 CLI="$1"
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
+# The user's settings (the print dialogs' offsets) live in a folder of the test's own.
+export XDG_CONFIG_HOME="$WORK/config"
 passed=0
 failed=0
 
@@ -88,6 +90,12 @@ check "other data list: its records" test "$(recs "$WORK/other.pdf" 1)" = "$(seq
 "$CLI" print "$WORK/doc.qbl" --offset-left 5 --pdf "$WORK/o5.pdf" 2>/dev/null
 x0=$(word_x "$WORK/o0.pdf" REC001); x5=$(word_x "$WORK/o5.pdf" REC001)
 check "offset 5 mm moves the text 5 mm" awk -v a="$x0" -v b="$x5" 'BEGIN { d = b - a - 5 * 72 / 25.4; exit !(a > 0 && d < 0.1 && d > -0.1) }'
+# Without --offset-* the offsets the print dialogs saved apply, with the dialog's additions.
+mkdir -p "$XDG_CONFIG_HOME/TALVERO"
+printf '[QuillLabel]\nLeftMargin=5\nTopMargin=0\n' >"$XDG_CONFIG_HOME/TALVERO/QuillLabel.conf"
+"$CLI" print "$WORK/doc.qbl" --pdf "$WORK/saved5.pdf" 2>/dev/null
+rm "$XDG_CONFIG_HOME/TALVERO/QuillLabel.conf"
+check "saved offsets apply by default" test "$(word_x "$WORK/saved5.pdf" REC001)" = "$x5"
 # The field label's text starts at the sheet's margin + 1.0 mm + its Left (10 px = 7.5 pt) and a
 # small inset (2.2 pt here); without the 1.0 mm it would start 2.8 pt further left.
 check "offset 0 still adds 1.0 mm" awk -v a="$x0" 'BEGIN { m = 0.2834 * 72 + 72 / 25.4 + 7.5; exit !(a >= m && a < m + 3) }'
