@@ -86,10 +86,13 @@ qint64 printRecords(int count, const QString &pdf, QTextStream &out)
 {
     LabelDocument document;
     buildDesign(document);
-    PrintDataList data(records(count), false);
+    // Two lists, as the editor has: each moves one record per label.
+    const DataTable table = records(count);
+    PrintDataList labelData(table, false);
+    PrintDataList barcodeData(table, false);
     PrintComposer composer(document);
-    composer.setLabelData(&data);
-    composer.setBarcodeData(&data);
+    composer.setLabelData(&labelData);
+    composer.setBarcodeData(&barcodeData);
     composer.setReplicated(true);
     PdfSheetSink sink(pdf);
     QElapsedTimer timer;

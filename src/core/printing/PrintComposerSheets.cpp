@@ -233,7 +233,8 @@ bool PrintComposer::drawReplicatedCell(Run &run, const CellPlacement &cell)
     if (labelData || barcodeData) {
         if (labelData)
             mLabelData->next();
-        if (barcodeData)
+        // One list may serve both roles; it still moves one record per label.
+        if (barcodeData && mBarcodeData != mLabelData)
             mBarcodeData->next();
         if (run.countThisCopy)
             ++run.summary.records;
