@@ -16,6 +16,24 @@ QTextCodec *cp949()
     return codec;
 }
 
+bool isAscii(QLatin1StringView bytes)
+{
+    for (char c : bytes) {
+        if (uchar(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool isAscii(const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 QString sectionName(const QByteArray &line)
 {
     const int end = line.indexOf(']');
@@ -42,19 +60,25 @@ bool isStorable(const QString &section, const QString &key, const QString &value
 
 } // namespace
 
+// Most texts (property names, identifiers, numbers) are plain ASCII, which CP949 leaves as it
+// is; the codec builds a converter on every call, so those skip it.
 QString fromCp949(const QByteArray &bytes)
 {
+    if (isAscii(QLatin1StringView(bytes)))
+        return QString::fromLatin1(bytes);
     return cp949()->toUnicode(bytes);
 }
 
 QByteArray toCp949(const QString &text)
 {
+    if (isAscii(text))
+        return text.toLatin1();
     return cp949()->fromUnicode(text);
 }
 
 bool fitsCp949(const QString &text)
 {
-    return cp949()->canEncode(text);
+    return isAscii(text) || cp949()->canEncode(text);
 }
 
 CaptionFile::CaptionFile(const QString &path) : mPath(path)
