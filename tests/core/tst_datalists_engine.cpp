@@ -42,6 +42,8 @@ private slots:
     void selectBindsValues_data();
     void selectBindsValues();
     void selectRejectsUnknownFields();
+    void selectMatchesThePlainQuery_data();
+    void selectMatchesThePlainQuery();
     void dialectRunsOverListFiles();
     void alterTableIsWrittenBack();
     void exportRenamesRowsAndColumns();
@@ -102,6 +104,96 @@ void TestDataListEngine::selectRejectsUnknownFields()
     auto cities = engine.select(distinct);
     QVERIFY(cities.ok());
     QCOMPARE(cities.value().rowCount(), 3);
+}
+
+// A list with every kind of value a reader hands over, and many equal keys.
+DataTable mixedList()
+{
+    DataTable t;
+    t.name = QStringLiteral("mixed");
+    t.fields = {{QStringLiteral("Name"), FieldType::Text, 20}, {QStringLiteral("Group"), FieldType::Text, 0},
+                {QStringLiteral("Count"), FieldType::Integer, 0}, {QStringLiteral("Price"), FieldType::Float, 0},
+                {QStringLiteral("Paid"), FieldType::Boolean, 0}, {QStringLiteral("Day"), FieldType::Date, 0},
+                {QStringLiteral("Note"), FieldType::Memo, 0}};
+    const QList<QVariant> groups{QStringLiteral("가"), QStringLiteral("a"), QStringLiteral("A"), QVariant(),
+                                 QString(), QString(QStringLiteral("")), 7, 0.1 + 0.2, true,
+                                 QStringLiteral("\U0001F600"), QStringLiteral("\uFFFD")};
+    for (int r = 0; r < 300; ++r) {
+        QVariantList row{QStringLiteral("이름%1").arg(r), groups.at(r % groups.size())};
+        row.append(r % 4 == 0 ? QVariant(QStringLiteral("x%1").arg(r)) : QVariant(r % 13));
+        row.append(r % 5 == 0 ? QVariant(r) : QVariant(r / 7.0));
+        row.append(r % 3 == 0 ? QVariant() : QVariant(r % 2 == 0));
+        row.append(QDate(2024, 1, 1).addDays(r % 9));
+        if (r % 6 != 0) // short rows: the missing values are empty
+            row.append(r % 2 ? QVariant(QStringLiteral("%1").arg(r % 11)) : QVariant(r));
+        t.rows.append(row);
+    }
+    return t;
+}
+
+void TestDataListEngine::selectMatchesThePlainQuery_data()
+{
+    QTest::addColumn<QString>("orderBy");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<QString>("like");
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("all") << QString() << false << QString() << QStringList() << -1;
+    for (const char *field : {"Name", "Group", "Count", "Price", "Paid", "Day", "Note"}) {
+        QTest::addRow("by %s", field) << QString::fromLatin1(field) << false << QString() << QStringList() << -1;
+        QTest::addRow("by %s desc", field) << QString::fromLatin1(field) << true << QString() << QStringList() << -1;
+    }
+    QTest::newRow("like, columns, limit") << QStringLiteral("group") << true << QStringLiteral("이름1%")
+                                          << QStringList{QStringLiteral("note"), QStringLiteral("Name")} << 17;
+}
+
+// A select builds its rows from the rows kept in memory; they must be the rows SQLite itself
+// returns for the same statement, values, types and order of equal keys alike.
+void TestDataListEngine::selectMatchesThePlainQuery()
+{
+    QFETCH(QString, orderBy);
+    QFETCH(bool, descending);
+    QFETCH(QString, like);
+    QFETCH(QStringList, columns);
+    QFETCH(int, limit);
+    SqlTable engine;
+    QVERIFY(engine.load(mixedList()).ok());
+    DataQuery q;
+    q.orderBy = orderBy;
+    q.descending = descending;
+    q.columns = columns;
+    q.limit = limit;
+    QString statement = QStringLiteral("SELECT ") + (columns.isEmpty() ? QStringLiteral("*") : columns.join(u','))
+                        + QStringLiteral(" FROM x");
+    if (!like.isEmpty()) {
+        q.likes.append({QStringLiteral("Name"), like});
+        statement += QStringLiteral(" WHERE Name LIKE \"%1\"").arg(like);
+    }
+    if (!orderBy.isEmpty())
+        statement += QStringLiteral(" ORDER BY [%1]%2").arg(orderBy, descending ? QStringLiteral(" DESC") : QString());
+    if (limit >= 0)
+        statement += QStringLiteral(" LIMIT %1").arg(limit);
+    auto fast = engine.select(q);
+    auto plain = engine.run(statement);
+    QVERIFY2(fast.ok(), qPrintable(fast.error().message));
+    QVERIFY2(plain.ok(), qPrintable(plain.error().message));
+    QCOMPARE(fast.value().name, plain.value().name);
+    QCOMPARE(fast.value().columnCount(), plain.value().columnCount());
+    for (int c = 0; c < plain.value().columnCount(); ++c) {
+        QCOMPARE(fast.value().fields.at(c).name, plain.value().fields.at(c).name);
+        QCOMPARE(fast.value().fields.at(c).type, plain.value().fields.at(c).type);
+        QCOMPARE(fast.value().fields.at(c).size, plain.value().fields.at(c).size);
+    }
+    QCOMPARE(fast.value().rowCount(), plain.value().rowCount());
+    for (int r = 0; r < plain.value().rowCount(); ++r) {
+        const QVariantList &a = fast.value().rows.at(r), &b = plain.value().rows.at(r);
+        QCOMPARE(a.size(), b.size());
+        for (int c = 0; c < b.size(); ++c) {
+            QCOMPARE(a.at(c).typeId(), b.at(c).typeId());
+            QCOMPARE(a.at(c).isNull(), b.at(c).isNull());
+            QCOMPARE(a.at(c), b.at(c));
+        }
+    }
 }
 
 void TestDataListEngine::dialectRunsOverListFiles()

@@ -1,12 +1,18 @@
 // Data list files: every format opens and reads with Korean text intact, writable formats
 // write and reopen, damaged files give clear errors.
 #include "datalists/DataListFile.h"
+#include "datalists/FileSupport.h"
 #include "datalists/ParadoxFile.h"
 #include "datalists/TextFile.h"
+#include "datalists/WorkbookFiles.h"
+#include "datalists/ZipWriter.h"
 #include "shell/CaptionFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +40,55 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
+// A workbook with one sheet "목록" made of the given sheet and shared strings parts.
+QByteArray xlsxBytes(const QByteArray &sheet, const QByteArray &sharedStrings)
+{
+    const QByteArray workbook =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+        "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+        "<sheets><sheet name=\"목록\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+    const QByteArray rels =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+        "Target=\"worksheets/sheet1.xml\"/></Relationships>";
+    QList<ZipMember> members{{"xl/workbook.xml", workbook, true, {}},
+                             {"xl/_rels/workbook.xml.rels", rels, true, {}},
+                             {"xl/worksheets/sheet1.xml", sheet, true, {}}};
+    if (!sharedStrings.isEmpty())
+        members.append({"xl/sharedStrings.xml", sharedStrings, true, {}});
+    return zipArchive(members);
+}
+
+// A stand-in for LibreOffice's converter: logs its arguments (one a line) beside itself, then
+// does what `action` says with the output path $out/<input name>.xls.
+QString fakeConverter(const QString &binDir, const QByteArray &action)
+{
+    const QString path = binDir + QStringLiteral("/soffice");
+    const QByteArray script =
+        "#!/bin/sh\n"
+        "log=\"${0%/*}/args.log\"\n"
+        ": > \"$log\"\n"
+        "prev=; outdir=; input=\n"
+        "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$log\"; [ \"$prev\" = --outdir ] && outdir=$a; prev=$a; input=$a; done\n"
+        "[ -f \"$input\" ] && echo 'input exists' >> \"$log\"\n"
+        "name=${input##*/}\n"
+        "out=\"$outdir/${name%.xlsx}.xls\"\n"
+        + action + "\n";
+    writeBytes(path, script);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+// Puts a PATH in place for one test and restores the old one afterwards.
+auto usePath(const QString &path)
+{
+    const QByteArray old = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(path));
+    return qScopeGuard([old] { qputenv("PATH", old); });
+}
+
 } // namespace
 
 class TestDataListFormats : public QObject {
@@ -44,11 +99,18 @@ private slots:
     void damagedFilesAreRefused_data();
     void damagedFilesAreRefused();
     void paradoxCutsAtCharacterBoundary();
+    void tableCodecMatchesTheConverter();
+    void xlsxPartsAreRead_data();
+    void xlsxPartsAreRead();
     void textImportFollowsTheListRules();
     void textEncodingsAreDetected();
     void accessAndUnknownFormatsAreNotWritten();
     void sharedFixturesOpen_data();
     void sharedFixturesOpen();
+    void xlsExportRunsTheConverter_data();
+    void xlsExportRunsTheConverter();
+    void xlsExportWithoutConverter();
+    void xlsExportRealRoundTrip();
 };
 
 void TestDataListFormats::roundTrip_data()
@@ -145,6 +207,117 @@ void TestDataListFormats::paradoxCutsAtCharacterBoundary()
     QCOMPARE(read.value().text(1, 0), QStringLiteral("짧은 값"));
 }
 
+// Table values are converted through lookup tables; every value must convert exactly as the
+// converter itself does it, faulty ones (cut inside a character, unknown bytes) included.
+void TestDataListFormats::tableCodecMatchesTheConverter()
+{
+    QRandomGenerator random(949);
+    auto check = [](const QByteArray &bytes) {
+        QCOMPARE(decodeCp949(bytes), fromCp949(bytes));
+    };
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        for (int trail = 0x00; trail <= 0xFF; ++trail) {
+            check(QByteArray(1, char(lead)) + char(trail));
+            check(QByteArray(1, char(lead))); // cut inside a character
+            check("A" + QByteArray(1, char(lead)) + char(trail) + "\xB0\xA1");
+        }
+    }
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray bytes(int(random.bounded(12)), '\0');
+        for (char &b : bytes)
+            b = char(random.bounded(3) == 0 ? random.bounded(0x80) : 0x80 + random.bounded(0x80));
+        check(bytes);
+    }
+    for (int u = 0; u <= 0xFFFF; ++u) {
+        const QString one{QChar(char16_t(u))};
+        QCOMPARE(encodeCp949(one), toCp949(one));
+    }
+    const QList<char16_t> pool{u'a', u'\\', u'~', u'가', u'똠', u'힣', u'漢', u'€', u'₩', u'ж', u'·', u'①',
+                               0x80, 0xD83D, 0xDE00, 0xFFFD, 0};
+    for (int i = 0; i < 3000; ++i) {
+        QString text;
+        for (int n = int(random.bounded(10)); n > 0; --n)
+            text += QChar(pool.at(int(random.bounded(pool.size()))));
+        QCOMPARE(encodeCp949(text), toCp949(text));
+    }
+}
+
+void TestDataListFormats::xlsxPartsAreRead_data()
+{
+    QTest::addColumn<QByteArray>("sheetData");
+    QTest::addColumn<QByteArray>("strings");   // the <si> items of the shared strings part
+    QTest::addColumn<QStringList>("rows");     // the data rows, values joined by '|'; empty: damaged
+    const QByteArray header = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c></row>";
+    const QByteArray names = "<si><t>이름</t></si><si><t>값</t></si>";
+    QTest::newRow("shared strings, references, line ends, runs")
+        << header + "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\" t=\"s\"><v>3</v></c></row>"
+                    "<row r=\"3\"><c r=\"A3\" t=\"s\"><v> 4 </v></c><c r=\"B3\" t=\"s\"><v>99</v></c></row>"
+        << names + "<si><t>a &amp; b&#10;&#xAC00;&lt;&quot;</t></si>"
+                   "<si><r><rPr><b/></rPr><t>굵</t></r><r><t xml:space=\"preserve\"> 글씨 </t></r>"
+                   "<rPh sb=\"0\" eb=\"1\"><t>ふりがな</t></rPh></si>"
+                   "<si><t>x\r\ny<![CDATA[<&>]]></t></si>"
+        << QStringList{QStringLiteral("a & b\n가<\"|굵 글씨 "), QStringLiteral("x\ny<&>|")};
+    QTest::newRow("inline, numbers, booleans, formula text")
+        << header + "<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>인라인</t></is></c><c r=\"B2\"><v>1.5</v></c></row>"
+                    "<row r=\"3\"><c r=\"A3\" t=\"b\"><v>1</v></c><c r=\"B3\" t=\"str\"><f>A1</f><v>a&lt;b</v></c></row>"
+                    "<row r=\"4\"><c r=\"A4\"><v>42</v></c><c r=\"B4\" s=\"1\"/></row>"
+        << names << QStringList{QStringLiteral("인라인|1.5"), QStringLiteral("true|a<b"), QStringLiteral("42|")};
+    QTest::newRow("gaps and cells without references")
+        << header + "<row r=\"3\"><c t=\"s\"><v>0</v></c><c t=\"s\"><v>1</v></c></row>"
+                    "<row r=\"4\"><c r=\"B4\" t=\"s\"><v>1</v></c></row><row r=\"9\"/>"
+        << names << QStringList{QStringLiteral("|"), QStringLiteral("이름|값"), QStringLiteral("|값")};
+    QTest::newRow("prefixed names")
+        << QByteArray("<x:row r=\"1\"><x:c r=\"A1\" t=\"s\"><x:v>0</x:v></x:c><x:c r=\"B1\" t=\"s\"><x:v>1</x:v></x:c></x:row>"
+                      "<x:row r=\"2\"><x:c r=\"A2\"><x:v>7</x:v></x:c></x:row>")
+        << names << QStringList{QStringLiteral("7|")};
+    QTest::newRow("unbalanced sheet") << header + "<row r=\"2\"><c r=\"A2\"><v>1</c></v></row>" << names << QStringList();
+    QTest::newRow("sheet cut short") << header + "<row r=\"2\"><c r=\"A2\"><v>1</v>" << names << QStringList();
+    QTest::newRow("unknown reference") << header + "<row r=\"2\"><c r=\"A2\" t=\"str\"><v>&nbsp;</v></c></row>" << names << QStringList();
+    QTest::newRow("damaged shared strings") << header << names + "<si><t>cut" << QStringList();
+    QTest::newRow("document type") << header << QByteArray("<!DOCTYPE x [<!ENTITY a \"b\">]>") + names << QStringList();
+}
+
+// The sheet and shared strings parts are read by a scanner of their own; it must read what
+// spreadsheet programs write and refuse damaged parts.
+void TestDataListFormats::xlsxPartsAreRead()
+{
+    QFETCH(QByteArray, sheetData);
+    QFETCH(QByteArray, strings);
+    QFETCH(QStringList, rows);
+    const bool prefixed = sheetData.startsWith("<x:");
+    const QByteArray sheet = prefixed
+        ? "<?xml version=\"1.0\"?>\r\n<x:worksheet xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+          "<x:sheetData>" + sheetData + "</x:sheetData></x:worksheet>"
+        : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- made by hand -->\n<worksheet "
+          "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><dimension ref=\"A1:B9\"/>"
+          "<sheetData>" + sheetData + "</sheetData></worksheet>";
+    QByteArray shared = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    if (strings.startsWith("<!DOCTYPE")) {
+        shared += strings.left(strings.indexOf("]>") + 2);
+        strings = strings.mid(strings.indexOf("]>") + 2);
+    }
+    shared += "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"9\" uniqueCount=\"9\">"
+              + strings + (strings.endsWith("cut") ? "" : "</sst>");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hand.xlsx"));
+    writeBytes(path, xlsxBytes(sheet, shared));
+    auto read = readDataList(path);
+    if (rows.isEmpty()) {
+        QVERIFY(!read.ok());
+        QVERIFY2(read.error().message.startsWith(QStringLiteral("hand.xlsx: ")), qPrintable(read.error().message));
+        return;
+    }
+    QVERIFY2(read.ok(), qPrintable(read.error().message));
+    const DataTable &t = read.value();
+    QCOMPARE(t.name, QStringLiteral("목록"));
+    QCOMPARE(t.columnCount(), 2);
+    QCOMPARE(t.fields.at(0).name, QStringLiteral("이름"));
+    QStringList texts;
+    for (int r = 0; r < t.rowCount(); ++r)
+        texts.append(t.text(r, 0) + u'|' + t.text(r, 1));
+    QCOMPARE(texts, rows);
+}
+
 void TestDataListFormats::textImportFollowsTheListRules()
 {
     QTemporaryDir dir;
@@ -231,6 +404,93 @@ void TestDataListFormats::sharedFixturesOpen()
     for (const QString &name : tables.value()) {
         auto t = readDataList(path, name);
         QVERIFY2(t.ok(), qPrintable(name + QStringLiteral(": ") + t.error().message));
+    }
+}
+
+void TestDataListFormats::xlsExportRunsTheConverter_data()
+{
+    QTest::addColumn<QByteArray>("action");
+    QTest::addColumn<QString>("error"); // empty: the export succeeds
+    QTest::newRow("converts") << QByteArray("printf 'converted' > \"$out\"") << QString();
+    QTest::newRow("fails") << QByteArray("echo 'Error: source file could not be loaded'; exit 1")
+                           << QStringLiteral("exit code 1): Error: source file could not be loaded");
+    QTest::newRow("fails after writing part")
+        << QByteArray("printf 'half' > \"$out\"; exit 3") << QStringLiteral("exit code 3");
+    QTest::newRow("crashes") << QByteArray("printf 'half' > \"$out\"; kill -9 $$") << QStringLiteral("failed");
+    QTest::newRow("writes nothing") << QByteArray("exit 0") << QStringLiteral("wrote nothing");
+}
+
+void TestDataListFormats::xlsExportRunsTheConverter()
+{
+    QFETCH(QByteArray, action);
+    QFETCH(QString, error);
+    QTemporaryDir bin, out;
+    fakeConverter(bin.path(), action);
+    const auto restore = usePath(bin.path());
+    QVERIFY(canWriteXls());
+    const QString target = out.filePath(QStringLiteral("목록.xls"));
+    writeBytes(target, "old workbook");
+    const Status s = writeDataList(target, sampleTable());
+    QFile log(bin.filePath(QStringLiteral("args.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QStringList args = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    // soffice -env:UserInstallation=<url> --headless --convert-to xls --outdir <dir> <dir>/x.xlsx
+    QVERIFY2(args.size() == 8, qPrintable(args.join(u' ')));
+    QVERIFY(args.at(0).startsWith(QStringLiteral("-env:UserInstallation=file:///")));
+    QCOMPARE(args.mid(1, 4), (QStringList{QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                                          QStringLiteral("xls"), QStringLiteral("--outdir")}));
+    QVERIFY(args.at(6).endsWith(QStringLiteral(".xlsx")));
+    QCOMPARE(QFileInfo(args.at(6)).absolutePath(), QFileInfo(args.at(5)).absoluteFilePath());
+    QCOMPARE(args.at(7), QStringLiteral("input exists"));
+    QVERIFY(!QFileInfo::exists(args.at(5))); // the work folder is gone afterwards
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    if (error.isEmpty()) {
+        QVERIFY2(s.ok(), qPrintable(s.error().message));
+        QCOMPARE(written.readAll(), QByteArray("converted"));
+    } else {
+        QVERIFY(!s.ok());
+        QVERIFY2(s.error().message.startsWith(QStringLiteral("목록.xls: ")), qPrintable(s.error().message));
+        QVERIFY2(s.error().message.contains(error), qPrintable(s.error().message));
+        QCOMPARE(written.readAll(), QByteArray("old workbook")); // nothing half-written
+    }
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("목록.xls")});
+}
+
+void TestDataListFormats::xlsExportWithoutConverter()
+{
+    QTemporaryDir bin, out;
+    const auto restore = usePath(bin.path());
+    QVERIFY(!canWriteXls());
+    QVERIFY(!canWriteFormat(DataListFormat::Excel));
+    const QString target = out.filePath(QStringLiteral("x.xls"));
+    const Status s = exportDataList(sampleTable(), target);
+    QVERIFY(!s.ok());
+    QCOMPARE(s.error().message, QStringLiteral("Excel 프로그램이 설치 되어 있지 않습니다."));
+    QVERIFY(!QFile::exists(target));
+    // The converter is looked for at every call: one installed meanwhile is found.
+    fakeConverter(bin.path(), "printf 'converted' > \"$out\"");
+    QVERIFY(canWriteXls());
+    QVERIFY(exportDataList(sampleTable(), target).ok());
+}
+
+void TestDataListFormats::xlsExportRealRoundTrip()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()
+        && QStandardPaths::findExecutable(QStringLiteral("libreoffice")).isEmpty())
+        QSKIP("LibreOffice is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("목록.xls"));
+    const Status s = writeDataList(path, sampleTable());
+    QVERIFY2(s.ok(), qPrintable(s.error().message));
+    QCOMPARE(dataListTables(path).value(), QStringList{QStringLiteral("Sheet1")});
+    auto read = readDataList(path);
+    QVERIFY2(read.ok(), qPrintable(read.error().message));
+    const DataTable source = sampleTable();
+    QCOMPARE(read.value().rowCount(), source.rowCount());
+    for (int r = 0; r < source.rowCount(); ++r) {
+        for (int c = 0; c < source.columnCount(); ++c)
+            QCOMPARE(read.value().text(r, c), source.text(r, c));
     }
 }
 

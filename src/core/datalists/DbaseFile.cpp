@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <cstring>
 #include <memory>
 
 #include <shapefil.h>
@@ -105,7 +106,7 @@ Result<DataTable> readDbaseFile(const QString &path)
         return fileError(path, QStringLiteral("not a readable dBase table"));
     const bool utf8 = isUtf8Table(h.get());
     auto decode = [utf8](const char *s) {
-        return utf8 ? QString::fromUtf8(s) : fromCp949(QByteArray(s));
+        return utf8 ? QString::fromUtf8(s) : decodeCp949(s, qsizetype(std::strlen(s)));
     };
     DataTable table;
     table.name = QFileInfo(path).fileName();

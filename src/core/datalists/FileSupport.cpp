@@ -12,9 +12,112 @@
 
 namespace quill {
 
+namespace {
+
+// Every character CP949 has, as one byte (below 0x81) or a lead and a trail byte.
+struct Cp949Tables {
+    char16_t single[0x81] = {};         // 0: decoded by the converter
+    char16_t pair[0x7E][0x100] = {};    // [lead - 0x81][trail]; 0: not a character
+};
+
+const Cp949Tables &decodeTables()
+{
+    static const Cp949Tables *tables = [] {
+        auto *t = new Cp949Tables;
+        for (int b = 0; b <= 0x80; ++b) {
+            const QString s = fromCp949(QByteArray(1, char(b)));
+            if (s.size() == 1)
+                t->single[b] = s.at(0).unicode();
+        }
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x41; trail <= 0xFE; ++trail) {
+                const QString s = fromCp949(QByteArray(1, char(lead)) + char(trail));
+                if (s.size() == 1 && s.at(0).unicode() != 0xFFFD && !s.at(0).isSurrogate())
+                    t->pair[lead - 0x81][trail] = s.at(0).unicode();
+            }
+        }
+        return t;
+    }();
+    return *tables;
+}
+
+// The bytes of each BMP character that converts to a character of decodeTables() and back.
+// 0 marks characters left to the converter; a single byte b is stored as b + 1.
+const QList<quint16> &encodeTable()
+{
+    static const QList<quint16> table = [] {
+        QList<quint16> t(0x10000, 0);
+        const Cp949Tables &d = decodeTables();
+        for (int b = 0; b <= 0x80; ++b) {
+            const QChar c(d.single[b]);
+            if (d.single[b] != 0 || b == 0) {
+                if (toCp949(QString(c)) == QByteArray(1, char(b)))
+                    t[c.unicode()] = quint16(b + 1);
+            }
+        }
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x41; trail <= 0xFE; ++trail) {
+                const char16_t u = d.pair[lead - 0x81][trail];
+                const QByteArray bytes = QByteArray(1, char(lead)) + char(trail);
+                if (u != 0 && t.at(u) == 0 && toCp949(QString(QChar(u))) == bytes)
+                    t[u] = quint16(lead << 8 | trail);
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+QString decodeCp949(const char *bytes, qsizetype size)
+{
+    const Cp949Tables &t = decodeTables();
+    QString text(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const quint8 b = quint8(bytes[i]);
+        char16_t c = 0;
+        if (b <= 0x80)
+            c = t.single[b];
+        else if (b <= 0xFE && i + 1 < size)
+            c = t.pair[b - 0x81][quint8(bytes[++i])];
+        if (c == 0 && b != 0)
+            return fromCp949(QByteArray(bytes, size)); // let the converter say what it makes of it
+        out[n++] = c;
+    }
+    text.truncate(n);
+    return text;
+}
+
+QByteArray encodeCp949(const QString &text)
+{
+    const QList<quint16> &t = encodeTable();
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    qsizetype n = 0;
+    for (const QChar c : text) {
+        const quint16 code = t.at(c.unicode());
+        if (code == 0)
+            return toCp949(text);
+        if (code <= 0x81) {
+            bytes[n++] = char(code - 1);
+        } else {
+            bytes[n++] = char(code >> 8);
+            bytes[n++] = char(code & 0xFF);
+        }
+    }
+    bytes.truncate(n);
+    return bytes;
+}
+
 QByteArray cp949Cut(const QString &text, int maxBytes)
 {
-    QByteArray bytes = toCp949(text);
+    return cp949CutBytes(encodeCp949(text), maxBytes);
+}
+
+QByteArray cp949CutBytes(QByteArray bytes, int maxBytes)
+{
     if (bytes.size() <= maxBytes)
         return bytes;
     // Lead bytes of CP949 double-byte characters are 0x81..0xFE; everything below is one byte.

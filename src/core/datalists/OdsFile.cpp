@@ -10,68 +10,160 @@
 namespace quill {
 namespace {
 
-// Repeats beyond these are the format's way of saying "the rest is empty".
-constexpr int MaxColumns = 1024;
+const QString TableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QString OfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+const QString TextNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+
+// The widest and longest sheets a spreadsheet program makes; repeats beyond them only pad.
+constexpr int MaxColumns = 16384;
 constexpr int MaxRows = 1048576;
+// A sheet whose repeats would expand past this many cells is refused rather than exhausting
+// memory (a list of 100,000 rows by 50 fields is 5 million).
+constexpr qint64 MaxCells = qint64(60) * 1000 * 1000;
+
+int repeatCount(const QXmlStreamAttributes &a, QLatin1String name, int max)
+{
+    return qBound(1, a.value(TableNs, name).toInt(), max);
+}
+
+// The text of a cell (the reader stands on its start): paragraphs joined by line breaks,
+// text:s as its count of spaces, tabs and line breaks as characters. Notes and drawings
+// anchored in the cell are not part of its value.
+QString cellText(QXmlStreamReader &r)
+{
+    QString text;
+    int depth = 0, paragraphs = 0;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isEndElement()) {
+            if (depth-- == 0)
+                break;
+        } else if (r.isCharacters()) {
+            if (depth > 0) // white space between paragraphs is layout, not text
+                text += r.text();
+        } else if (r.isStartElement()) {
+            const QStringView name = r.name();
+            if (depth == 0 && name != u"p" && name != u"h") {
+                r.skipCurrentElement();
+                continue;
+            }
+            if (depth == 0 && paragraphs++ > 0)
+                text += u'\n';
+            if (name == u"s" && r.namespaceUri() == TextNs)
+                text += QString(qBound(1, r.attributes().value(TextNs, QLatin1String("c")).toInt(), 1024), u' ');
+            else if (name == u"tab")
+                text += u'\t';
+            else if (name == u"line-break")
+                text += u'\n';
+            ++depth;
+        }
+    }
+    return text;
+}
 
 QVariant cellValue(const QXmlStreamAttributes &a, const QString &text)
 {
-    const QStringView type = a.value(QLatin1String("office:value-type"));
+    const QStringView type = a.value(OfficeNs, QLatin1String("value-type"));
     if (type == u"float" || type == u"percentage" || type == u"currency") {
         bool ok = false;
-        const double d = a.value(QLatin1String("office:value")).toDouble(&ok);
+        const double d = a.value(OfficeNs, QLatin1String("value")).toDouble(&ok);
         return ok ? numberValue(d) : QVariant(text);
     }
     if (type == u"boolean")
-        return QVariant(a.value(QLatin1String("office:boolean-value")) == u"true");
+        return QVariant(a.value(OfficeNs, QLatin1String("boolean-value")) == u"true");
     if (type == u"date")
-        return a.value(QLatin1String("office:date-value")).toString();
-    if (type.isEmpty() && text.isEmpty())
+        return a.value(OfficeNs, QLatin1String("date-value")).toString();
+    if (text.isEmpty())
         return {};
     return text;
 }
 
-struct OdsSheet {
-    QString name;
-    QList<QVariantList> grid;
+// Collects a sheet's rows. Empty cells and rows are counted, not stored, until something
+// follows them: trailing repeats (the format's way of filling the sheet to its edge) cost
+// nothing, while empty cells and rows between values keep every value in its place.
+class GridBuilder {
+public:
+    bool tooLarge() const { return mTooLarge; }
+    QList<QVariantList> takeGrid() { return std::move(mGrid); }
+
+    void addRow(const QVariantList &row, int repeat)
+    {
+        if (row.isEmpty()) {
+            mEmptyRows = qMin<qint64>(mEmptyRows + repeat, MaxRows);
+            return;
+        }
+        for (; mEmptyRows > 0 && mGrid.size() < MaxRows; --mEmptyRows)
+            mGrid.append(QVariantList());
+        mEmptyRows = 0;
+        mCells += qint64(row.size()) * repeat;
+        if (mCells > MaxCells) {
+            mTooLarge = true;
+            return;
+        }
+        for (int i = 0; i < repeat && mGrid.size() < MaxRows; ++i)
+            mGrid.append(row);
+    }
+
+private:
+    QList<QVariantList> mGrid;
+    qint64 mEmptyRows = 0;
+    qint64 mCells = 0;
+    bool mTooLarge = false;
 };
 
-// Reads the cells of one table:table element (the reader stands on its start).
-QList<QVariantList> readTable(QXmlStreamReader &r)
+// Reads the cells of one table:table-row (the reader stands on its start).
+QVariantList readRow(QXmlStreamReader &r)
 {
-    QList<QVariantList> grid;
+    QVariantList row;
+    qint64 emptyCells = 0;
     while (r.readNextStartElement()) {
-        if (r.name() != u"table-row") {
-            if (r.name() != u"table-row-group" && r.name() != u"table-rows"
-                && r.name() != u"table-header-rows") {
-                r.skipCurrentElement();
-                continue;
-            }
-            grid += readTable(r);
+        const QXmlStreamAttributes a = r.attributes();
+        const int repeat = repeatCount(a, QLatin1String("number-columns-repeated"), MaxColumns);
+        QVariant v;
+        if (r.name() == u"table-cell")
+            v = cellValue(a, cellText(r));
+        else
+            r.skipCurrentElement(); // a covered cell of a merged range shows nothing
+        if (v.isNull()) {
+            emptyCells += repeat;
             continue;
         }
-        const int rowRepeat = qBound(1, r.attributes().value(QLatin1String("table:number-rows-repeated")).toInt(), MaxRows);
-        QVariantList row;
-        while (r.readNextStartElement()) {
-            const QXmlStreamAttributes a = r.attributes();
-            const int repeat = qBound(1, a.value(QLatin1String("table:number-columns-repeated")).toInt(), MaxColumns);
-            const QString text = r.name() == u"table-cell"
-                                     ? r.readElementText(QXmlStreamReader::IncludeChildElements)
-                                     : (r.skipCurrentElement(), QString());
-            const QVariant v = cellValue(a, text);
-            for (int i = 0; i < repeat && row.size() < MaxColumns; ++i)
-                row.append(v);
-        }
-        for (int i = 0; i < rowRepeat && grid.size() < MaxRows; ++i) {
-            grid.append(row);
-            if (row.isEmpty() || std::all_of(row.cbegin(), row.cend(), [](const QVariant &v) { return v.isNull(); }))
-                break; // repeated empty rows pad the sheet; one is enough to keep positions
-        }
+        if (row.size() + emptyCells >= MaxColumns)
+            continue;
+        row.resize(row.size() + emptyCells);
+        emptyCells = 0;
+        for (int i = 0; i < repeat && row.size() < MaxColumns; ++i)
+            row.append(v);
     }
-    return grid;
+    return row;
 }
 
-Result<QList<OdsSheet>> readSheets(const QString &path, bool withCells)
+// Reads the rows of one table:table element or row group (the reader stands on its start).
+void readTable(QXmlStreamReader &r, GridBuilder &grid)
+{
+    while (r.readNextStartElement() && !grid.tooLarge()) {
+        const QStringView name = r.name();
+        if (name == u"table-row") {
+            const int repeat = repeatCount(r.attributes(), QLatin1String("number-rows-repeated"), MaxRows);
+            grid.addRow(readRow(r), repeat);
+        } else if (name == u"table-row-group" || name == u"table-rows" || name == u"table-header-rows") {
+            readTable(r, grid);
+        } else {
+            r.skipCurrentElement();
+        }
+    }
+}
+
+struct OdsSheets {
+    QStringList names;
+    bool found = false;        // the wanted sheet was there
+    QString chosen;            // its name
+    QList<QVariantList> grid;  // its rows
+};
+
+// Lists the sheets; with withCells, reads the cells of the sheet named wanted (case ignored;
+// empty: the first sheet) and stops there.
+Result<OdsSheets> readSheets(const QString &path, bool withCells, const QString &wanted = {})
 {
     auto zip = ZipArchive::open(path);
     if (!zip)
@@ -79,18 +171,30 @@ Result<QList<OdsSheet>> readSheets(const QString &path, bool withCells)
     auto xml = zip.value().read(QStringLiteral("content.xml"));
     if (!xml)
         return fileError(path, QStringLiteral("not an OpenDocument spreadsheet"));
-    QList<OdsSheet> sheets;
+    OdsSheets sheets;
     QXmlStreamReader r(xml.value());
     while (!r.atEnd()) {
         r.readNext();
-        if (r.isStartElement() && r.qualifiedName() == u"table:table") {
-            OdsSheet sheet{r.attributes().value(QLatin1String("table:name")).toString(), {}};
-            if (withCells)
-                sheet.grid = readTable(r);
-            sheets.append(sheet);
+        if (!r.isStartElement() || r.name() != u"table" || r.namespaceUri() != TableNs)
+            continue;
+        const QString name = r.attributes().value(TableNs, QLatin1String("name")).toString();
+        sheets.names.append(name);
+        if (!withCells || !(wanted.isEmpty() || name.compare(wanted, Qt::CaseInsensitive) == 0)) {
+            r.skipCurrentElement();
+            continue;
         }
+        GridBuilder grid;
+        readTable(r, grid);
+        if (grid.tooLarge())
+            return fileError(path, QStringLiteral("the sheet %1 is too large").arg(name));
+        if (r.hasError())
+            break;
+        sheets.found = true;
+        sheets.chosen = name;
+        sheets.grid = grid.takeGrid();
+        return sheets;
     }
-    if (r.hasError() || sheets.isEmpty())
+    if (r.hasError() || sheets.names.isEmpty())
         return fileError(path, QStringLiteral("the spreadsheet is damaged"));
     return sheets;
 }
@@ -102,22 +206,17 @@ Result<QStringList> odsSheetNames(const QString &path)
     auto sheets = readSheets(path, false);
     if (!sheets)
         return sheets.error();
-    QStringList names;
-    for (const OdsSheet &s : sheets.value())
-        names.append(s.name);
-    return names;
+    return sheets.value().names;
 }
 
 Result<DataTable> readOdsFile(const QString &path, const QString &sheet)
 {
-    auto sheets = readSheets(path, true);
+    auto sheets = readSheets(path, true, sheet);
     if (!sheets)
         return sheets.error();
-    for (const OdsSheet &s : sheets.value()) {
-        if (sheet.isEmpty() || s.name.compare(sheet, Qt::CaseInsensitive) == 0)
-            return tableFromGrid(s.name, s.grid);
-    }
-    return fileError(path, QStringLiteral("there is no sheet %1").arg(sheet));
+    if (!sheets.value().found)
+        return fileError(path, QStringLiteral("there is no sheet %1").arg(sheet));
+    return tableFromGrid(sheets.value().chosen, std::move(sheets.value().grid));
 }
 
 } // namespace quill

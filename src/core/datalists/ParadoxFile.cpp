@@ -67,7 +67,7 @@ QString decodeText(const QByteArray &bytes, int codepage)
         if (!ascii)
             return QString::fromLatin1(bytes);
     }
-    return fromCp949(bytes);
+    return decodeCp949(bytes);
 }
 
 FieldType typeOf(char pxType)

@@ -12,7 +12,28 @@ QVariant numberValue(double value)
     return QVariant(value);
 }
 
-DataTable tableFromGrid(const QString &name, const QList<QVariantList> &grid)
+namespace {
+
+bool isEmptyRow(const QVariantList &row)
+{
+    for (const QVariant &v : row) {
+        if (!v.isNull() && !v.toString().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// The length of a value's text, without making a copy for text values.
+qsizetype textLength(const QVariant &v)
+{
+    if (v.typeId() == QMetaType::QString)
+        return static_cast<const QString *>(v.constData())->size();
+    return v.isNull() ? 0 : v.toString().size();
+}
+
+} // namespace
+
+DataTable tableFromGrid(const QString &name, QList<QVariantList> grid)
 {
     DataTable table;
     table.name = name;
@@ -21,30 +42,26 @@ DataTable tableFromGrid(const QString &name, const QList<QVariantList> &grid)
     qsizetype columns = 0;
     for (const QVariantList &row : grid)
         columns = qMax(columns, row.size());
-    const QVariantList &header = grid.first();
+    const QVariantList header = grid.takeFirst();
     for (qsizetype c = 0; c < columns; ++c) {
         QString fieldName = header.value(c).toString().trimmed();
         if (fieldName.isEmpty())
             fieldName = QStringLiteral("F%1").arg(c + 1);
         table.fields.append({fieldName, FieldType::Text, 0});
     }
-    qsizetype last = grid.size() - 1;
-    auto isEmptyRow = [](const QVariantList &row) {
-        for (const QVariant &v : row) {
-            if (!v.isNull() && !v.toString().isEmpty())
-                return false;
-        }
-        return true;
-    };
-    while (last > 0 && isEmptyRow(grid.at(last)))
-        --last;
-    for (qsizetype r = 1; r <= last; ++r) {
-        QVariantList row = grid.at(r);
-        row.resize(columns);
-        table.rows.append(row);
+    while (!grid.isEmpty() && isEmptyRow(grid.last()))
+        grid.removeLast();
+    // The widest text of each field, in one pass over the rows (at least 1).
+    QList<qsizetype> widest(columns, 1);
+    for (QVariantList &row : grid) {
+        if (row.size() != columns)
+            row.resize(columns);
+        for (qsizetype c = 0; c < columns; ++c)
+            widest[c] = qMax(widest.at(c), textLength(row.at(c)));
     }
-    for (int c = 0; c < table.fields.size(); ++c)
-        table.fields[c].size = table.widestText(c);
+    table.rows = std::move(grid);
+    for (qsizetype c = 0; c < columns; ++c)
+        table.fields[c].size = int(widest.at(c));
     return table;
 }
 

@@ -109,8 +109,52 @@ Status SqlTable::load(const DataTable &table)
     if (!mConnection->isOpen())
         return Error(QStringLiteral("the query engine cannot start"));
     mSource = table;
-    mSource.rows.clear(); // only the field list is kept; the rows live in SQLite
-    return storeTable(mConnection->database(), LoadedTable, table);
+    if (Status s = storeTable(mConnection->database(), LoadedTable, table); !s)
+        return s;
+    return keepRowsAsStored();
+}
+
+// The rows stay in memory too, holding exactly the values SQLite gives back, so that a query
+// fetches only the row numbers of its result. Text kept in a text column comes back as it
+// went in; every other column is read back once.
+Status SqlTable::keepRowsAsStored()
+{
+    const int n = int(mSource.fields.size());
+    QList<int> readBack;
+    for (int i = 0; i < n; ++i) {
+        const bool textColumn = mSource.fields.at(i).type == FieldType::Text;
+        bool asStored = textColumn;
+        for (qsizetype r = 0; asStored && r < mSource.rows.size(); ++r) {
+            const QVariantList &row = mSource.rows.at(r);
+            if (i >= row.size())
+                continue;
+            const QVariant &v = row.at(i);
+            asStored = !v.isValid() || (v.typeId() == QMetaType::QString && !v.toString().isNull());
+        }
+        if (!asStored)
+            readBack.append(i);
+    }
+    for (QVariantList &row : mSource.rows) {
+        if (row.size() != n)
+            row.resize(n);
+    }
+    if (readBack.isEmpty())
+        return Status::success();
+    QStringList columns;
+    for (int i : readBack)
+        columns.append(sqlIdentifier(mSource.fields.at(i).name));
+    QSqlQuery q(mConnection->database());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT ") + columns.join(u',') + QStringLiteral(" FROM ")
+                + sqlIdentifier(LoadedTable) + QStringLiteral(" ORDER BY _rowid_")))
+        return Error(q.lastError().text());
+    for (QVariantList &row : mSource.rows) {
+        if (!q.next())
+            return Error(QStringLiteral("the query engine lost rows"));
+        for (int k = 0; k < readBack.size(); ++k)
+            row[readBack.at(k)] = fromSql(q.value(k), mSource.fields.at(readBack.at(k)).type);
+    }
+    return Status::success();
 }
 
 Result<QString> SqlTable::column(const QString &field) const
@@ -126,12 +170,14 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
     if (!mConnection)
         return Error(QStringLiteral("no table is loaded"));
     QStringList columns, where;
+    QList<int> picked;
     QVariantList binds;
     for (const QString &c : query.columns) {
         auto name = column(c);
         if (!name)
             return name.error();
         columns.append(name.value());
+        picked.append(mSource.fieldIndex(c));
     }
     for (const auto &[field, text] : query.equals) {
         auto name = column(field);
@@ -147,9 +193,7 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
         where.append(name.value() + QStringLiteral(" LIKE ?"));
         binds.append(pattern);
     }
-    QString sql = QStringLiteral("SELECT ") + (query.distinct ? QStringLiteral("DISTINCT ") : QString())
-                  + (columns.isEmpty() ? QStringLiteral("*") : columns.join(u',')) + QStringLiteral(" FROM ")
-                  + sqlIdentifier(LoadedTable);
+    QString sql = QStringLiteral(" FROM ") + sqlIdentifier(LoadedTable);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     if (!query.orderBy.isEmpty()) {
@@ -158,8 +202,19 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
             return name.error();
         sql += QStringLiteral(" ORDER BY ") + name.value() + (query.descending ? QStringLiteral(" DESC") : QString());
     }
+    const QString rowNumber = rowNumberName();
+    if (!query.distinct && !rowNumber.isEmpty()) {
+        // Equal keys keep the list's order.
+        if (!query.orderBy.isEmpty())
+            sql += u',' + rowNumber;
+        if (query.limit >= 0)
+            sql += QStringLiteral(" LIMIT %1").arg(query.limit);
+        return selectRows(QStringLiteral("SELECT ") + rowNumber + sql, binds, picked);
+    }
     if (query.limit >= 0)
         sql += QStringLiteral(" LIMIT %1").arg(query.limit);
+    sql = QStringLiteral("SELECT ") + (query.distinct ? QStringLiteral("DISTINCT ") : QString())
+          + (columns.isEmpty() ? QStringLiteral("*") : columns.join(u',')) + sql;
     QSqlQuery q(mConnection->database());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -171,6 +226,56 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
     auto result = tableFromQuery(q, mSource.fields);
     if (result)
         result.value().name = mSource.name;
+    return result;
+}
+
+// The name SQLite's row number goes by in the loaded table: one that no field hides.
+QString SqlTable::rowNumberName() const
+{
+    for (const QString &name : {QStringLiteral("_rowid_"), QStringLiteral("rowid"), QStringLiteral("oid")}) {
+        if (mSource.fieldIndex(name) < 0)
+            return name;
+    }
+    return {};
+}
+
+// Runs a query that returns row numbers and builds its result from the rows kept in memory.
+Result<DataTable> SqlTable::selectRows(const QString &sql, const QVariantList &binds,
+                                       const QList<int> &picked) const
+{
+    QSqlQuery q(mConnection->database());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        return Error(q.lastError().text());
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds.at(i));
+    if (!q.exec())
+        return Error(q.lastError().text());
+    DataTable result;
+    result.name = mSource.name;
+    if (picked.isEmpty()) {
+        result.fields = mSource.fields;
+    } else {
+        for (int i : picked)
+            result.fields.append(mSource.fields.at(i));
+    }
+    const qsizetype rowCount = mSource.rows.size();
+    while (q.next()) {
+        const qsizetype r = q.value(0).toLongLong() - 1; // rows were stored from 1 in list order
+        if (r < 0 || r >= rowCount)
+            return Error(QStringLiteral("the query engine lost rows"));
+        if (picked.isEmpty()) {
+            result.rows.append(mSource.rows.at(r));
+            continue;
+        }
+        QVariantList row;
+        row.reserve(picked.size());
+        for (int i : picked)
+            row.append(mSource.rows.at(r).at(i));
+        result.rows.append(row);
+    }
+    if (q.lastError().isValid())
+        return Error(q.lastError().text());
     return result;
 }
 

@@ -29,6 +29,7 @@ public:
     ~SqlTable();
 
     Status load(const DataTable &table);
+    // The loaded list, its values as the engine gives them back.
     const DataTable &source() const { return mSource; }
     // Runs a query built from its parts; every text reaches SQLite as a bound value.
     Result<DataTable> select(const DataQuery &query) const;
@@ -37,6 +38,11 @@ public:
 
 private:
     Result<QString> column(const QString &field) const;
+    Status keepRowsAsStored();
+    QString rowNumberName() const;
+    // picked: the fields of the result (empty: all).
+    Result<DataTable> selectRows(const QString &sql, const QVariantList &binds,
+                                 const QList<int> &picked) const;
     DataTable mSource;
     std::unique_ptr<SqlConnection> mConnection;
 };

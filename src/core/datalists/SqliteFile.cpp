@@ -129,8 +129,6 @@ Status storeTable(QSqlDatabase db, const QString &name, const DataTable &table)
     return Status::success();
 }
 
-namespace {
-
 QVariant fromSql(const QVariant &v, FieldType type)
 {
     if (v.isNull())
@@ -149,8 +147,6 @@ QVariant fromSql(const QVariant &v, FieldType type)
     default: return v;
     }
 }
-
-} // namespace
 
 Result<DataTable> tableFromQuery(QSqlQuery &q, const QList<DataField> &known)
 {

@@ -33,6 +33,8 @@ QString sqlColumnType(FieldType type);
 // The field type of a declared SQLite column type.
 FieldType fieldTypeFromSql(const QString &declared);
 
+// A value as SQLite gave it back, in the form of a field of the given type.
+QVariant fromSql(const QVariant &v, FieldType type);
 // Creates the table `name` in db (replacing one of that name) and inserts every row with bound
 // values inside one transaction.
 Status storeTable(QSqlDatabase db, const QString &name, const DataTable &table);

@@ -10,11 +10,14 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <freexl.h>
 
 namespace quill {
 namespace {
+
+constexpr int ConverterTimeoutMs = 120000;
 
 class XlsHandle {
 public:
@@ -57,6 +60,8 @@ QVariant cellValue(const FreeXL_CellValue &cell)
     }
 }
 
+// Looked up on the PATH of the moment, so a converter installed (or a PATH changed) while the
+// program runs is found without a restart.
 QString findConverter()
 {
     for (const QString &name : {QStringLiteral("soffice"), QStringLiteral("libreoffice")}) {
@@ -65,6 +70,39 @@ QString findConverter()
             return exe;
     }
     return {};
+}
+
+// The last line the converter printed, to say why it failed.
+QString lastOutputLine(QProcess &process)
+{
+    const QList<QByteArray> lines = process.readAll().trimmed().split('\n');
+    return QString::fromLocal8Bit(lines.isEmpty() ? QByteArray() : lines.last().trimmed()).left(200);
+}
+
+Status runConverter(const QString &converter, const QString &workDir, const QString &xlsx)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    // A private profile keeps the converter from clashing with a running LibreOffice; as a URL
+    // so that spaces and Korean letters in the temporary folder's path survive.
+    const QString profile = QUrl::fromLocalFile(QDir(workDir).filePath(QStringLiteral("profile")))
+                                .toString(QUrl::FullyEncoded);
+    process.start(converter, {QStringLiteral("-env:UserInstallation=") + profile,
+                              QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                              QStringLiteral("xls"), QStringLiteral("--outdir"), workDir, xlsx});
+    if (!process.waitForStarted())
+        return Error(QStringLiteral("the Excel converter %1 cannot be started").arg(converter));
+    if (!process.waitForFinished(ConverterTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return Error(QStringLiteral("the Excel converter did not finish in time"));
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        const QString why = lastOutputLine(process);
+        return Error(QStringLiteral("the Excel converter failed (exit code %1)").arg(process.exitCode())
+                     + (why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+    }
+    return Status::success();
 }
 
 } // namespace
@@ -108,7 +146,7 @@ Result<DataTable> readXlsFile(const QString &path, const QString &sheet)
         }
         grid.append(row);
     }
-    return tableFromGrid(names.value().at(index), grid);
+    return tableFromGrid(names.value().at(index), std::move(grid));
 }
 
 bool canWriteXls()
@@ -124,21 +162,19 @@ Status writeXlsFile(const QString &path, const DataTable &table)
     QTemporaryDir work;
     if (!work.isValid())
         return fileError(path, QStringLiteral("no room for a temporary workbook"));
+    // The converter names its output after the input: Sheet1.xlsx becomes Sheet1.xls.
     const QString xlsx = work.filePath(QStringLiteral("Sheet1.xlsx"));
     if (Status s = writeXlsxFile(xlsx, table); !s)
         return s;
-    QProcess process;
-    // A private profile keeps the converter from clashing with a running LibreOffice.
-    process.start(converter, {QStringLiteral("-env:UserInstallation=file://") + work.filePath(QStringLiteral("profile")),
-                              QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                              QStringLiteral("xls"), QStringLiteral("--outdir"), work.path(), xlsx});
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
-        return fileError(path, QStringLiteral("the Excel converter failed"));
+    if (Status s = runConverter(converter, work.path(), xlsx); !s)
+        return fileError(path, s.error().message);
     const QString converted = work.filePath(QStringLiteral("Sheet1.xls"));
-    AtomicPath target(path);
-    if (!QFileInfo::exists(converted) || !target.isValid()
-        || !QFile::copy(converted, target.tempPath()))
+    if (QFileInfo(converted).size() <= 0)
         return fileError(path, QStringLiteral("the Excel converter wrote nothing"));
+    // The converter wrote into the private folder; the target is replaced only now, in one step.
+    AtomicPath target(path);
+    if (!target.isValid() || !QFile::copy(converted, target.tempPath()))
+        return fileError(path, QStringLiteral("the file cannot be written"));
     return target.commit();
 }
 

@@ -3,6 +3,7 @@
 
 #include "FileSupport.h"
 #include "SheetGrid.h"
+#include "XmlScanner.h"
 #include "ZipArchive.h"
 
 #include <QFile>
@@ -58,93 +59,158 @@ Result<QList<SheetRef>> readSheets(const ZipArchive &zip, const QString &path)
     return sheets;
 }
 
-QStringList readSharedStrings(const ZipArchive &zip)
+// The shared strings of the workbook, in order; *error is set for a damaged part.
+QStringList readSharedStrings(const ZipArchive &zip, bool *error)
 {
     QStringList strings;
     if (!zip.contains(QStringLiteral("xl/sharedStrings.xml")))
         return strings;
     auto data = zip.read(QStringLiteral("xl/sharedStrings.xml"));
-    if (!data)
+    if (!data) {
+        *error = true;
         return strings;
-    QXmlStreamReader r(data.value());
-    QString current;
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isStartElement() && r.name() == u"si")
-            current.clear();
-        else if (r.isStartElement() && r.name() == u"t")
-            current += r.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if (r.isStartElement() && r.name() == u"rPh")
-            r.skipCurrentElement(); // phonetic hints are not part of the text
-        else if (r.isEndElement() && r.name() == u"si")
-            strings.append(current);
     }
+    XmlScanner x(data.value());
+    QString current;
+    bool inText = false;
+    for (XmlScanner::Token t = x.next(); t != XmlScanner::EndDocument && t != XmlScanner::Invalid; t = x.next()) {
+        if (t == XmlScanner::Characters) {
+            if (inText)
+                current += x.text();
+        } else if (t == XmlScanner::StartElement) {
+            if (x.name() == "si") {
+                current.clear();
+            } else if (x.name() == "t") {
+                inText = true;
+            } else if (x.name() == "rPh") {
+                x.skipElement(); // phonetic hints are not part of the text
+            } else if (x.name() == "sst") {
+                const qsizetype count = x.attribute("uniqueCount").toByteArray().toLongLong();
+                strings.reserve(qBound<qsizetype>(0, count, data.value().size() / 8));
+            }
+        } else if (x.name() == "t") {
+            inText = false;
+        } else if (x.name() == "si") {
+            strings.append(current);
+        }
+    }
+    *error = x.hasError();
     return strings;
 }
 
-int columnOf(QStringView ref)
+int columnOf(QByteArrayView ref)
 {
     int column = 0;
-    for (const QChar c : ref) {
-        if (!c.isLetter())
+    for (const char c : ref) {
+        const char upper = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+        if (upper < 'A' || upper > 'Z' || column > 16384)
             break;
-        column = column * 26 + (c.toUpper().unicode() - u'A' + 1);
+        column = column * 26 + (upper - 'A' + 1);
     }
     return column - 1;
 }
 
-QVariant cellValue(const QString &type, const QString &v, const QString &inlineText,
-                   const QStringList &shared)
+// One cell being read: its type and the raw text of its <v> and <is> parts.
+struct CellParts {
+    QByteArrayView type; // views point into the sheet's XML, which outlives the cell
+    QByteArrayView value;
+    QByteArray valueCopy; // when the value came in several pieces
+    QString inlineText;
+    bool inValue = false, inInline = false;
+
+    void clear(QByteArrayView cellType)
+    {
+        type = cellType;
+        value = {};
+        valueCopy.clear();
+        inlineText.clear();
+        inValue = inInline = false;
+    }
+    void addValue(QByteArrayView raw)
+    {
+        if (value.isNull()) {
+            value = raw;
+            return;
+        }
+        valueCopy = value.toByteArray() + raw.toByteArray();
+        value = valueCopy;
+    }
+};
+
+QVariant cellValue(const CellParts &cell, const XmlScanner &x, const QStringList &shared)
 {
-    if (type == u"s")
-        return shared.value(v.toInt());
-    if (type == u"inlineStr")
-        return inlineText;
-    if (type == u"str" || type == u"e")
-        return v;
-    if (type == u"b")
-        return QVariant(v == u"1");
-    if (v.isEmpty())
+    const QByteArrayView type = cell.type;
+    if (type == "s") {
+        bool ok = false;
+        const qsizetype index = QByteArray::fromRawData(cell.value.data(), cell.value.size()).trimmed().toLongLong(&ok);
+        return ok && index >= 0 && index < shared.size() ? shared.at(index) : QString();
+    }
+    if (type == "inlineStr")
+        return cell.inlineText;
+    const QString text = x.decode(cell.value);
+    if (type == "str" || type == "e")
+        return text;
+    if (type == "b")
+        return QVariant(text == u"1");
+    if (text.isEmpty())
         return {};
     bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? numberValue(d) : QVariant(v);
+    const double d = text.toDouble(&ok);
+    return ok ? numberValue(d) : QVariant(text);
+}
+
+void startRow(QList<QVariantList> &grid, QByteArrayView rowNumber, qsizetype width)
+{
+    const int number = QByteArray::fromRawData(rowNumber.data(), rowNumber.size()).toInt();
+    const int index = number > 0 ? number - 1 : int(grid.size());
+    while (grid.size() <= index && index < 2000000) {
+        grid.append(QVariantList());
+        grid.last().reserve(width);
+    }
 }
 
 QList<QVariantList> readGrid(const QByteArray &xml, const QStringList &shared, bool *error)
 {
     QList<QVariantList> grid;
-    QXmlStreamReader r(xml);
-    QString type, value, inlineText;
+    XmlScanner x(xml);
+    CellParts cell;
     int column = -1;
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isStartElement()) {
-            if (r.name() == u"row") {
-                const int rowNumber = r.attributes().value(QLatin1String("r")).toInt();
-                const int index = rowNumber > 0 ? rowNumber - 1 : int(grid.size());
-                while (grid.size() <= index && index < 2000000)
-                    grid.append(QVariantList());
-            } else if (r.name() == u"c") {
-                const QStringView ref = r.attributes().value(QLatin1String("r"));
+    qsizetype width = 0; // the widest row so far, to size the next ones at once
+    for (XmlScanner::Token t = x.next(); t != XmlScanner::EndDocument && t != XmlScanner::Invalid; t = x.next()) {
+        if (t == XmlScanner::Characters) {
+            if (cell.inValue)
+                cell.addValue(x.rawText());
+            else if (cell.inInline)
+                cell.inlineText += x.text();
+        } else if (t == XmlScanner::StartElement) {
+            const QByteArrayView name = x.name();
+            if (name == "c") {
+                const QByteArrayView ref = x.attribute("r");
                 column = ref.isEmpty() ? (grid.isEmpty() ? 0 : int(grid.last().size())) : columnOf(ref);
-                type = r.attributes().value(QLatin1String("t")).toString();
-                value.clear();
-                inlineText.clear();
-            } else if (r.name() == u"v") {
-                value = r.readElementText();
-            } else if (r.name() == u"is") {
-                inlineText = r.readElementText(QXmlStreamReader::IncludeChildElements);
+                cell.clear(x.attribute("t"));
+            } else if (name == "v") {
+                cell.inValue = true;
+            } else if (name == "is") {
+                cell.inInline = true;
+            } else if (name == "rPh") {
+                x.skipElement(); // phonetic hints are not part of the text
+            } else if (name == "row") {
+                if (!grid.isEmpty())
+                    width = qMax(width, grid.last().size());
+                startRow(grid, x.attribute("r"), width);
             }
-        } else if (r.isEndElement() && r.name() == u"c" && !grid.isEmpty() && column >= 0
-                   && column < 16384) {
+        } else if (x.name() == "v") {
+            cell.inValue = false;
+        } else if (x.name() == "is") {
+            cell.inInline = false;
+        } else if (x.name() == "c" && !grid.isEmpty() && column >= 0 && column < 16384) {
             QVariantList &row = grid.last();
             if (row.size() <= column)
                 row.resize(column + 1);
-            row[column] = cellValue(type, value, inlineText, shared);
+            row[column] = cellValue(cell, x, shared);
         }
     }
-    *error = r.hasError();
+    *error = x.hasError();
     return grid;
 }
 
@@ -183,10 +249,13 @@ Result<DataTable> readXlsxFile(const QString &path, const QString &sheet)
     if (!xml)
         return xml.error();
     bool error = false;
-    const QList<QVariantList> grid = readGrid(xml.value(), readSharedStrings(zip.value()), &error);
+    const QStringList shared = readSharedStrings(zip.value(), &error);
+    if (error)
+        return fileError(path, QStringLiteral("the shared strings of the workbook are damaged"));
+    QList<QVariantList> grid = readGrid(xml.value(), shared, &error);
     if (error)
         return fileError(path, QStringLiteral("the sheet %1 is damaged").arg(chosen->name));
-    return tableFromGrid(chosen->name, grid);
+    return tableFromGrid(chosen->name, std::move(grid));
 }
 
 Status writeXlsxFile(const QString &path, const DataTable &table, const QString &sheet)
