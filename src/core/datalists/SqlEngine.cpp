@@ -215,6 +215,19 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
         sql += QStringLiteral(" LIMIT %1").arg(query.limit);
     sql = QStringLiteral("SELECT ") + (query.distinct ? QStringLiteral("DISTINCT ") : QString())
           + (columns.isEmpty() ? QStringLiteral("*") : columns.join(u',')) + sql;
+    Result<QSqlQuery> executed = execute(sql, binds);
+    if (!executed)
+        return executed.error();
+    QSqlQuery &q = executed.value();
+    auto result = tableFromQuery(q, mSource.fields);
+    if (result)
+        result.value().name = mSource.name;
+    return result;
+}
+
+// A forward-only query with its values bound, run.
+Result<QSqlQuery> SqlTable::execute(const QString &sql, const QVariantList &binds) const
+{
     QSqlQuery q(mConnection->database());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -223,10 +236,7 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
         q.bindValue(i, binds.at(i));
     if (!q.exec())
         return Error(q.lastError().text());
-    auto result = tableFromQuery(q, mSource.fields);
-    if (result)
-        result.value().name = mSource.name;
-    return result;
+    return q;
 }
 
 // The name SQLite's row number goes by in the loaded table: one that no field hides.
@@ -243,14 +253,10 @@ QString SqlTable::rowNumberName() const
 Result<DataTable> SqlTable::selectRows(const QString &sql, const QVariantList &binds,
                                        const QList<int> &picked) const
 {
-    QSqlQuery q(mConnection->database());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        return Error(q.lastError().text());
-    for (int i = 0; i < binds.size(); ++i)
-        q.bindValue(i, binds.at(i));
-    if (!q.exec())
-        return Error(q.lastError().text());
+    Result<QSqlQuery> executed = execute(sql, binds);
+    if (!executed)
+        return executed.error();
+    QSqlQuery &q = executed.value();
     DataTable result;
     result.name = mSource.name;
     if (picked.isEmpty()) {
@@ -286,14 +292,10 @@ Result<DataTable> SqlTable::run(const QString &statement) const
     const Translated t = translate(statement);
     if (!t.sql.startsWith(QStringLiteral("SELECT"), Qt::CaseInsensitive))
         return Error(QStringLiteral("only SELECT statements return rows"));
-    QSqlQuery q(mConnection->database());
-    q.setForwardOnly(true);
-    if (!q.prepare(t.sql))
-        return Error(q.lastError().text());
-    for (int i = 0; i < t.binds.size(); ++i)
-        q.bindValue(i, t.binds.at(i));
-    if (!q.exec())
-        return Error(q.lastError().text());
+    Result<QSqlQuery> executed = execute(t.sql, t.binds);
+    if (!executed)
+        return executed.error();
+    QSqlQuery &q = executed.value();
     auto result = tableFromQuery(q, mSource.fields);
     if (result)
         result.value().name = mSource.name;

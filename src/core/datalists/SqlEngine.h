@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <memory>
 
+class QSqlQuery;
+
 namespace quill {
 
 class SqlConnection;
@@ -40,6 +42,7 @@ private:
     Result<QString> column(const QString &field) const;
     Status keepRowsAsStored();
     QString rowNumberName() const;
+    Result<QSqlQuery> execute(const QString &sql, const QVariantList &binds) const;
     // picked: the fields of the result (empty: all).
     Result<DataTable> selectRows(const QString &sql, const QVariantList &binds,
                                  const QList<int> &picked) const;
