@@ -2,12 +2,12 @@
 #pragma once
 
 #include "Result.h"
+#include "printing/PrintJob.h"
 
 #include <QStringList>
 
 namespace quill {
 class LabelDocument;
-class PrintDataList;
 } // namespace quill
 
 namespace quill::cli {
@@ -19,11 +19,8 @@ int printersCommand(const QStringList &args);
 // Shared by print and preview.
 // Reads a document for printing (object classes registered, fonts substituted).
 Status loadPrintDocument(LabelDocument &document, const QString &path);
-// A data list given as PATH or PATH:TABLE; an empty spec uses the document's stored list
-// (path, table). An empty path gives an inactive list; a missing file fails.
-Result<PrintDataList> openPrintDataList(const QString &spec, const QString &storedPath,
-                                        const QString &storedTable);
-// The caption file's [Option] dbnull text.
+// Data lists are opened with quill::openPrintDataList (printing/PrintJob.h).
+// The [Option] dbnull text of the program's caption file.
 QString emptyFieldText();
 
 } // namespace quill::cli

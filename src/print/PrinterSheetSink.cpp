@@ -9,7 +9,29 @@
 
 namespace quill {
 
-PrinterSheetSink::PrinterSheetSink(QString printerName) : mName(std::move(printerName)) {}
+PrinterSettings PrinterSettings::of(const QPrinter &printer)
+{
+    PrinterSettings s;
+    s.duplex = printer.duplex();
+    s.colorMode = printer.colorMode();
+    s.resolution = printer.resolution();
+    s.paperSource = printer.paperSource();
+    return s;
+}
+
+void PrinterSettings::applyTo(QPrinter &printer) const
+{
+    printer.setDuplex(duplex);
+    printer.setColorMode(colorMode);
+    if (resolution > 0)
+        printer.setResolution(resolution);
+    printer.setPaperSource(paperSource);
+}
+
+PrinterSheetSink::PrinterSheetSink(QString printerName, std::optional<PrinterSettings> settings)
+    : mName(std::move(printerName)), mSettings(std::move(settings))
+{
+}
 
 PrinterSheetSink::~PrinterSheetSink()
 {
@@ -29,6 +51,9 @@ Status PrinterSheetSink::beginJob(const SheetJob &job)
     mPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     mPrinter->setOutputFormat(QPrinter::NativeFormat);
     mPrinter->setPrinterName(mName);
+    // The properties dialog's choices first; the paper, orientation and copies below win.
+    if (mSettings)
+        mSettings->applyTo(*mPrinter);
     mPrinter->setDocName(job.title);
     mPrinter->setCreator(job.title);
     mPrinter->setFullPage(false);

@@ -167,7 +167,8 @@ void TestLabelPreview::init()
         mAnswer(dialog);
         return dialog.result() == QDialog::Accepted;
     };
-    mServices.makeSink = [this](const QString &printer) -> std::unique_ptr<SheetSink> {
+    mServices.makeSink = [this](const QString &printer,
+                             const std::optional<PrinterSettings> &) -> std::unique_ptr<SheetSink> {
         mSinks << printer;
         return std::make_unique<RecordingSink>(mSheets);
     };

@@ -4,6 +4,7 @@
 #include "PreviewLayout.h"
 #include "PreviewPaintBox.h"
 #include "SelectPrintPageFrm.h"
+#include "WaitCursor.h"
 #include "document/LabelDocument.h"
 #include "printing/PdfSheetSink.h"
 #include "shell/CaptionFile.h"
@@ -23,15 +24,6 @@
 namespace quill {
 
 namespace {
-
-// The hourglass for the length of a command.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 // Clears the ready flag while a command re-renders, so that a second one cannot start inside
 // it.
@@ -224,7 +216,8 @@ void TZR_LabelPreviewForm::PrintBtnClick()
     const SheetRange range = dialog.pageRange().applyTo(mDocument.workLabel(), mPageCount);
     if (range.isEmpty() || printAreaCheckCancels() || !mServices.makeSink)
         return;
-    std::unique_ptr<SheetSink> sink = mServices.makeSink(dialog.printerName());
+    std::unique_ptr<SheetSink> sink
+        = mServices.makeSink(dialog.printerName(), dialog.printerSettings());
     WaitCursor wait;
     if (Result<PrintSummary> printed = runRange(*sink, range); !printed)
         report(printed.error());

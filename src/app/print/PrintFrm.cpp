@@ -189,6 +189,11 @@ QString TPrintFrm::printerName() const
     return mPrinter->printerName();
 }
 
+std::optional<PrinterSettings> TPrintFrm::printerSettings() const
+{
+    return mPrinter->printerSettings();
+}
+
 void TPrintFrm::Button1Click()
 {
     mOffsets->save(mSettings);

@@ -32,6 +32,8 @@ public:
     // The dialog's choices, for PrintDialogSettings::applyTo.
     PrintDialogSettings printSettings() const;
     QString printerName() const;
+    // What the printer's "속성" dialog set for it; nothing when it was never set up.
+    std::optional<PrinterSettings> printerSettings() const;
 
     // "인쇄": writes the offsets to the settings and accepts. Cancelling writes nothing.
     void Button1Click();

@@ -15,15 +15,19 @@ namespace quill {
 
 namespace {
 
-QString setupDialog(QWidget *parent, const QString &printer)
+std::optional<PrinterChoice> setupDialog(
+    QWidget *parent, const QString &printer, const std::optional<PrinterSettings> &settings)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
-    QPrinter device = info.isNull() ? QPrinter() : QPrinter(info);
+    QPrinter device = info.isNull() ? QPrinter(QPrinter::HighResolution)
+                                    : QPrinter(info, QPrinter::HighResolution);
+    if (settings)
+        settings->applyTo(device);
     QPrintDialog dialog(&device, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return device.printerName();
+    if (dialog.exec() != QDialog::Accepted || device.printerName().isEmpty())
+        return std::nullopt;
+    return PrinterChoice {device.printerName(), PrinterSettings::of(device)};
 }
 
 } // namespace
@@ -43,8 +47,9 @@ PrintServices PrintServices::system()
             == QMessageBox::Yes;
     };
     s.execDialog = [](QDialog &dialog) { return dialog.exec() == QDialog::Accepted; };
-    s.makeSink = [](const QString &printer) -> std::unique_ptr<SheetSink> {
-        return std::make_unique<PrinterSheetSink>(printer);
+    s.makeSink = [](const QString &printer,
+                     const std::optional<PrinterSettings> &settings) -> std::unique_ptr<SheetSink> {
+        return std::make_unique<PrinterSheetSink>(printer, settings);
     };
     s.pdfSavePath = [](QWidget *parent) {
         return QFileDialog::getSaveFileName(

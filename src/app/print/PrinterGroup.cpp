@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +16,13 @@ QString &chosenPrinter()
 {
     static QString name;
     return name;
+}
+
+// Printer name -> what its setup dialog set.
+QHash<QString, PrinterSettings> &setupSettings()
+{
+    static QHash<QString, PrinterSettings> settings;
+    return settings;
 }
 
 QLabel *addRow(
@@ -72,6 +80,28 @@ void PrinterGroup::setCurrentPrinterName(const QString &name)
     chosenPrinter() = name;
 }
 
+std::optional<PrinterSettings> PrinterGroup::printerSettings() const
+{
+    return settingsOf(printerName());
+}
+
+std::optional<PrinterSettings> PrinterGroup::settingsOf(const QString &printer)
+{
+    const auto found = setupSettings().constFind(printer);
+    if (printer.isEmpty() || found == setupSettings().constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+void PrinterGroup::setSettingsOf(
+    const QString &printer, const std::optional<PrinterSettings> &settings)
+{
+    if (settings)
+        setupSettings().insert(printer, *settings);
+    else
+        setupSettings().remove(printer);
+}
+
 void PrinterGroup::fill(Fallback fallback)
 {
     const QStringList names = mServices.printerNames ? mServices.printerNames() : QStringList();
@@ -114,10 +144,15 @@ void PrinterGroup::openSetup()
 {
     if (!mServices.printerSetup)
         return;
-    const QString chosen = mServices.printerSetup(window(), printerName());
-    const int index = mPrinters->findText(chosen);
-    if (chosen.isEmpty() || index < 0)
+    const QString current = printerName();
+    const std::optional<PrinterChoice> chosen
+        = mServices.printerSetup(window(), current, settingsOf(current));
+    if (!chosen || chosen->name.isEmpty())
         return;
+    const int index = mPrinters->findText(chosen->name);
+    if (index < 0)
+        return;
+    setSettingsOf(chosen->name, chosen->settings);
     // The setup dialog may have switched printers; either way the status may have changed.
     mPrinters->setCurrentIndex(index);
     printerChanged(index);

@@ -25,10 +25,17 @@ public:
 
     // The chosen printer's name, trimmed; empty when none is chosen.
     QString printerName() const;
+    // What "속성" last set for the chosen printer; nothing when it was never set up.
+    std::optional<PrinterSettings> printerSettings() const;
 
     // The program's current printer: the last one chosen in a dialog, else the system default.
     static QString currentPrinterName();
     static void setCurrentPrinterName(const QString &name);
+    // The settings made in a printer's setup dialog stay with that printer for the program's
+    // life, as the system keeps them for its current printer; every print run to it uses them.
+    static std::optional<PrinterSettings> settingsOf(const QString &printer);
+    static void setSettingsOf(
+        const QString &printer, const std::optional<PrinterSettings> &settings);
 
 signals:
     // "여백수정": show or hide the offset group.

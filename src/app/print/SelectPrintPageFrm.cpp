@@ -63,6 +63,11 @@ QString TZR_SelectPrintPageFrm::printerName() const
     return mPrinter->printerName();
 }
 
+std::optional<PrinterSettings> TZR_SelectPrintPageFrm::printerSettings() const
+{
+    return mPrinter->printerSettings();
+}
+
 void TZR_SelectPrintPageFrm::OKBtnClick()
 {
     mOffsets->save(mSettings);

@@ -28,6 +28,8 @@ public:
     // The offsets as typed (used unchanged) and the chosen range.
     PageRangeSettings pageRange() const;
     QString printerName() const;
+    // What the printer's "속성" dialog set for it; nothing when it was never set up.
+    std::optional<PrinterSettings> printerSettings() const;
 
     // "OKBtn": writes the offsets to the settings and accepts. Cancelling writes nothing.
     void OKBtnClick();
