@@ -30,5 +30,9 @@ int main(int argc, char **argv)
     if (sheet.fillFromCatalogueRecord(quill::sampleSheetRecord(), fileLabel, true))
         window.newDocument(sheet);
     window.show();
+    // A document named on the command line opens over the sample sheet.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openDocument(arguments.at(1));
     return app.exec();
 }
