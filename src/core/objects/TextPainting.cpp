@@ -48,13 +48,6 @@ void drawTurnedText(QPainter &painter, const ScaledFont &font, const QColor &col
 {
     if (text.isEmpty())
         return;
-    painter.save();
-    painter.translate(at);
-    // Angles turn counter-clockwise on the page; Qt's rotation turns clockwise (y down).
-    painter.rotate(-angle);
-    painter.scale(font.scale, font.scale);
-    painter.setFont(font.font);
-    painter.setPen(color);
     const QFontMetrics metrics(font.font);
     // Left-aligned text needs no width: measuring it would shape the text a second time.
     double dx = 0.0;
@@ -62,8 +55,25 @@ void drawTurnedText(QPainter &painter, const ScaledFont &font, const QColor &col
         dx = -metrics.horizontalAdvance(text);
     else if (reference == TextReference::Centre)
         dx = -metrics.horizontalAdvance(text) / 2.0;
-    painter.drawText(QPointF(dx, metrics.ascent()), text);
-    painter.restore();
+    const QFont oldFont = painter.font();
+    const QPen oldPen = painter.pen();
+    painter.setFont(font.font);
+    painter.setPen(color);
+    if (angle == 0 && font.scale == 1.0) {
+        // Upright text at its own size needs no transform of its own; leaving the painter's
+        // saved state alone keeps a PDF from restating its whole graphics state per line.
+        painter.drawText(at + QPointF(dx, metrics.ascent()), text);
+    } else {
+        const QTransform oldTransform = painter.transform();
+        painter.translate(at);
+        // Angles turn counter-clockwise on the page; Qt's rotation turns clockwise (y down).
+        painter.rotate(-angle);
+        painter.scale(font.scale, font.scale);
+        painter.drawText(QPointF(dx, metrics.ascent()), text);
+        painter.setTransform(oldTransform);
+    }
+    painter.setFont(oldFont);
+    painter.setPen(oldPen);
 }
 
 } // namespace quill
