@@ -6,6 +6,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include <glib.h> // mdbtools.h includes it inside extern "C"
 #include <mdbtools.h>
@@ -18,15 +23,44 @@ struct MdbCloser {
 };
 using Mdb = std::unique_ptr<MdbHandle, MdbCloser>;
 
-Result<QList<MdbCatalogEntry *>> userTables(MdbHandle *mdb, const QString &path)
+using Catalogue = std::vector<MdbCatalogEntry>;
+
+// The user tables of the database, read from MSysObjects the way mdbtools' own catalogue reader
+// does but without each object's property blob: its parser loops without end, allocating, on a
+// damaged blob, and the lists need only names, types, flags and pages.
+Result<Catalogue> userTables(MdbHandle *mdb, const QString &path)
 {
-    if (!mdb_read_catalog(mdb, MDB_TABLE))
-        return fileError(path, QStringLiteral("the database catalogue cannot be read"));
-    QList<MdbCatalogEntry *> tables;
-    for (guint i = 0; i < mdb->num_catalog; ++i) {
-        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && !mdb_is_system_table(entry))
-            tables.append(entry);
+    const Error unreadable = fileError(path, QStringLiteral("the database catalogue cannot be read"));
+    MdbCatalogEntry objects{};
+    objects.mdb = mdb;
+    objects.object_type = MDB_TABLE;
+    objects.table_pg = 2;
+    std::strcpy(objects.object_name, "MSysObjects");
+    MdbTableDef *table = mdb_read_table(&objects);
+    if (!table)
+        return unreadable;
+    const auto freeTable = qScopeGuard([table] { mdb_free_tabledef(table); });
+    mdb_read_columns(table);
+    // mdbtools writes up to its bind size into each bound buffer.
+    QByteArray id(MDB_BIND_SIZE, '\0'), name(MDB_BIND_SIZE, '\0'), type(MDB_BIND_SIZE, '\0'),
+        flags(MDB_BIND_SIZE, '\0');
+    char idName[] = "Id", nameName[] = "Name", typeName[] = "Type", flagsName[] = "Flags";
+    if (mdb_bind_column_by_name(table, idName, id.data(), nullptr) == -1
+        || mdb_bind_column_by_name(table, nameName, name.data(), nullptr) == -1
+        || mdb_bind_column_by_name(table, typeName, type.data(), nullptr) == -1
+        || mdb_bind_column_by_name(table, flagsName, flags.data(), nullptr) == -1)
+        return unreadable;
+    mdb_rewind_table(table);
+    Catalogue tables;
+    while (mdb_fetch_row(table)) {
+        MdbCatalogEntry entry{};
+        entry.mdb = mdb;
+        entry.object_type = std::atoi(type.constData()) & 0x7F;
+        entry.table_pg = std::strtoul(id.constData(), nullptr, 10) & 0x00FFFFFF;
+        entry.flags = int(std::strtol(flags.constData(), nullptr, 10));
+        qstrncpy(entry.object_name, name.constData(), sizeof(entry.object_name));
+        if (entry.object_type == MDB_TABLE && !mdb_is_system_table(&entry))
+            tables.push_back(entry);
     }
     return tables;
 }
@@ -36,10 +70,14 @@ Result<Mdb> openDatabase(const QString &path)
     if (!QFileInfo(path).isFile())
         return fileError(path, QStringLiteral("file not found"));
     QFile probe(path);
-    // mdbtools trusts the page structure; refuse files without the Jet signature up front.
-    if (!probe.open(QIODevice::ReadOnly) || probe.size() < 4096
-        || probe.read(20).mid(4, 15) != QByteArrayLiteral("Standard Jet DB"))
+    // mdbtools trusts the page structure; refuse files without the Jet signature up front, and
+    // files cut short (a database is whole pages: 2 KiB in Jet 3, 4 KiB later).
+    const QByteArray head = probe.open(QIODevice::ReadOnly) ? probe.read(21) : QByteArray();
+    if (probe.size() < 4096 || head.size() < 21 || head.mid(4, 15) != QByteArrayLiteral("Standard Jet DB"))
         return fileError(path, QStringLiteral("not a readable Access database"));
+    const qint64 pageSize = head.at(20) == 0 ? 2048 : 4096;
+    if (probe.size() % pageSize != 0)
+        return fileError(path, QStringLiteral("the database is cut short"));
     Mdb mdb(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
     if (!mdb)
         return fileError(path, QStringLiteral("not a readable Access database"));
@@ -94,8 +132,8 @@ Result<QStringList> accessTableNames(const QString &path)
     if (!tables)
         return tables.error();
     QStringList names;
-    for (MdbCatalogEntry *entry : tables.value())
-        names.append(QString::fromUtf8(entry->object_name));
+    for (const MdbCatalogEntry &entry : tables.value())
+        names.append(QString::fromUtf8(entry.object_name));
     return names;
 }
 
@@ -108,10 +146,10 @@ Result<DataTable> readAccessFile(const QString &path, const QString &tableName)
     if (!tables)
         return tables.error();
     MdbCatalogEntry *chosen = nullptr;
-    for (MdbCatalogEntry *entry : tables.value()) {
+    for (MdbCatalogEntry &entry : tables.value()) {
         if (!chosen && (tableName.isEmpty()
-                        || QString::fromUtf8(entry->object_name).compare(tableName, Qt::CaseInsensitive) == 0))
-            chosen = entry;
+                        || QString::fromUtf8(entry.object_name).compare(tableName, Qt::CaseInsensitive) == 0))
+            chosen = &entry;
     }
     if (!chosen)
         return fileError(path, tableName.isEmpty() ? QStringLiteral("the database has no tables")

@@ -14,12 +14,13 @@ const QString TableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:ta
 const QString OfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QString TextNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
 
-// The widest and longest sheets a spreadsheet program makes; repeats beyond them only pad.
-constexpr int MaxColumns = 16384;
-constexpr int MaxRows = 1048576;
-// A sheet whose repeats would expand past this many cells is refused rather than exhausting
-// memory (a list of 100,000 rows by 50 fields is 5 million).
-constexpr qint64 MaxCells = qint64(60) * 1000 * 1000;
+// Repeats beyond the widest and longest sheets only pad; a sheet whose repeats would expand
+// past MaxSheetCells cells is refused rather than exhausting memory.
+constexpr int MaxColumns = MaxSheetColumns;
+constexpr int MaxRows = MaxSheetRows;
+constexpr qint64 MaxCells = MaxSheetCells;
+// Row groups nest in each other only a few levels deep; each level is read by a nested call.
+constexpr int MaxGroupDepth = 64;
 
 int repeatCount(const QXmlStreamAttributes &a, QLatin1String name, int max)
 {
@@ -139,7 +140,7 @@ QVariantList readRow(QXmlStreamReader &r)
 }
 
 // Reads the rows of one table:table element or row group (the reader stands on its start).
-void readTable(QXmlStreamReader &r, GridBuilder &grid)
+void readTable(QXmlStreamReader &r, GridBuilder &grid, int depth = 0)
 {
     while (r.readNextStartElement() && !grid.tooLarge()) {
         const QStringView name = r.name();
@@ -147,7 +148,11 @@ void readTable(QXmlStreamReader &r, GridBuilder &grid)
             const int repeat = repeatCount(r.attributes(), QLatin1String("number-rows-repeated"), MaxRows);
             grid.addRow(readRow(r), repeat);
         } else if (name == u"table-row-group" || name == u"table-rows" || name == u"table-header-rows") {
-            readTable(r, grid);
+            if (depth >= MaxGroupDepth) {
+                r.raiseError(QStringLiteral("row groups nested too deeply"));
+                return;
+            }
+            readTable(r, grid, depth + 1);
         } else {
             r.skipCurrentElement();
         }
@@ -216,7 +221,10 @@ Result<DataTable> readOdsFile(const QString &path, const QString &sheet)
         return sheets.error();
     if (!sheets.value().found)
         return fileError(path, QStringLiteral("there is no sheet %1").arg(sheet));
-    return tableFromGrid(sheets.value().chosen, std::move(sheets.value().grid));
+    auto table = tableFromGrid(sheets.value().chosen, std::move(sheets.value().grid));
+    if (!table)
+        return fileError(path, table.error().message);
+    return table;
 }
 
 } // namespace quill

@@ -2,6 +2,7 @@
 #include "ParadoxFile.h"
 
 #include "FileSupport.h"
+#include "ParadoxCheck.h"
 #include "shell/CaptionFile.h"
 
 #include <QDate>
@@ -11,6 +12,7 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -128,7 +130,9 @@ QVariant readValue(pxdoc_t *px, const pxfield_t &f, char *data, int codepage)
     }
     case pxfTimestamp: {
         double ms = 0;
-        if (PX_get_data_double(px, data, f.px_flen, &ms) <= 0)
+        // Beyond some 30,000 years the value is damage (and would not convert to whole days).
+        if (PX_get_data_double(px, data, f.px_flen, &ms) <= 0 || !std::isfinite(ms)
+            || std::fabs(ms) > 1.0e15)
             return {};
         const long days = long(ms / 86400000.0);
         const QTime time = QTime(0, 0).addMSecs(int(ms - double(days) * 86400000.0));
@@ -145,6 +149,14 @@ QVariant readValue(pxdoc_t *px, const pxfield_t &f, char *data, int codepage)
     }
 }
 
+QString headerProblem(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("the file cannot be opened");
+    return paradoxFileProblem(file);
+}
+
 } // namespace
 
 Result<DataTable> readParadoxFile(const QString &path)
@@ -152,6 +164,8 @@ Result<DataTable> readParadoxFile(const QString &path)
     bootOnce();
     if (!QFileInfo(path).isFile())
         return fileError(path, QStringLiteral("file not found"));
+    if (const QString problem = headerProblem(path); !problem.isEmpty())
+        return fileError(path, QStringLiteral("not a readable Paradox table (%1)").arg(problem));
     PxErrors errors;
     PxDoc px(PX_new3(collectError, nullptr, nullptr, nullptr, &errors));
     if (!px)

@@ -33,7 +33,7 @@ qsizetype textLength(const QVariant &v)
 
 } // namespace
 
-DataTable tableFromGrid(const QString &name, QList<QVariantList> grid)
+Result<DataTable> tableFromGrid(const QString &name, QList<QVariantList> grid)
 {
     DataTable table;
     table.name = name;
@@ -42,6 +42,11 @@ DataTable tableFromGrid(const QString &name, QList<QVariantList> grid)
     qsizetype columns = 0;
     for (const QVariantList &row : grid)
         columns = qMax(columns, row.size());
+    while (grid.size() > 1 && isEmptyRow(grid.last()))
+        grid.removeLast();
+    if (qint64(grid.size()) * columns > MaxSheetCells)
+        return Error(QStringLiteral("the sheet %1 is too large (%2 rows by %3 columns)")
+                         .arg(name).arg(grid.size()).arg(columns));
     const QVariantList header = grid.takeFirst();
     for (qsizetype c = 0; c < columns; ++c) {
         QString fieldName = header.value(c).toString().trimmed();

@@ -146,7 +146,10 @@ Result<DataTable> readXlsFile(const QString &path, const QString &sheet)
         }
         grid.append(row);
     }
-    return tableFromGrid(names.value().at(index), std::move(grid));
+    auto table = tableFromGrid(names.value().at(index), std::move(grid));
+    if (!table)
+        return fileError(path, table.error().message);
+    return table;
 }
 
 bool canWriteXls()

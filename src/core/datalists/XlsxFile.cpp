@@ -114,9 +114,9 @@ int columnOf(QByteArrayView ref)
 struct CellParts {
     QByteArrayView type; // views point into the sheet's XML, which outlives the cell
     QByteArrayView value;
-    QByteArray valueCopy; // when the value came in several pieces
+    QByteArray valueCopy; // when the value came in several pieces (split by comments or CDATA)
     QString inlineText;
-    bool inValue = false, inInline = false;
+    bool inValue = false, inInline = false, pieces = false;
 
     void clear(QByteArrayView cellType)
     {
@@ -124,7 +124,7 @@ struct CellParts {
         value = {};
         valueCopy.clear();
         inlineText.clear();
-        inValue = inInline = false;
+        inValue = inInline = pieces = false;
     }
     void addValue(QByteArrayView raw)
     {
@@ -132,7 +132,11 @@ struct CellParts {
             value = raw;
             return;
         }
-        valueCopy = value.toByteArray() + raw.toByteArray();
+        // Appended in place: a value in many pieces must not be copied whole for each one.
+        if (!pieces)
+            valueCopy = value.toByteArray();
+        pieces = true;
+        valueCopy.append(raw);
         value = valueCopy;
     }
 };
@@ -159,23 +163,31 @@ QVariant cellValue(const CellParts &cell, const XmlScanner &x, const QStringList
     return ok ? numberValue(d) : QVariant(text);
 }
 
-void startRow(QList<QVariantList> &grid, QByteArrayView rowNumber, qsizetype width)
+// Starts the row numbered rowNumber (the next one when it has no number); false for a number
+// beyond the sheet's last row.
+bool startRow(QList<QVariantList> &grid, QByteArrayView rowNumber, qsizetype width)
 {
-    const int number = QByteArray::fromRawData(rowNumber.data(), rowNumber.size()).toInt();
-    const int index = number > 0 ? number - 1 : int(grid.size());
-    while (grid.size() <= index && index < 2000000) {
-        grid.append(QVariantList());
+    const qint64 number = QByteArray::fromRawData(rowNumber.data(), rowNumber.size()).toLongLong();
+    if (number > MaxSheetRows)
+        return false;
+    const qsizetype index = number > 0 ? qsizetype(number - 1) : grid.size();
+    while (grid.size() <= index)
+        grid.append(QVariantList()); // rows left out are empty; only the row itself is sized
+    if (grid.size() == index + 1)
         grid.last().reserve(width);
-    }
+    return true;
 }
 
-QList<QVariantList> readGrid(const QByteArray &xml, const QStringList &shared, bool *error)
+// The cells of a sheet by rows. problem is set for a damaged sheet, and for one whose table
+// would be too large: rows become as wide as the widest, so the cells are counted that way
+// while reading, before a few bytes of XML can claim gigabytes.
+QList<QVariantList> readGrid(const QByteArray &xml, const QStringList &shared, QString *problem)
 {
     QList<QVariantList> grid;
     XmlScanner x(xml);
     CellParts cell;
     int column = -1;
-    qsizetype width = 0; // the widest row so far, to size the next ones at once
+    qsizetype width = 0; // the widest row so far
     for (XmlScanner::Token t = x.next(); t != XmlScanner::EndDocument && t != XmlScanner::Invalid; t = x.next()) {
         if (t == XmlScanner::Characters) {
             if (cell.inValue)
@@ -194,23 +206,29 @@ QList<QVariantList> readGrid(const QByteArray &xml, const QStringList &shared, b
                 cell.inInline = true;
             } else if (name == "rPh") {
                 x.skipElement(); // phonetic hints are not part of the text
-            } else if (name == "row") {
-                if (!grid.isEmpty())
-                    width = qMax(width, grid.last().size());
-                startRow(grid, x.attribute("r"), width);
+            } else if (name == "row" && !startRow(grid, x.attribute("r"), width)) {
+                *problem = QStringLiteral("damaged (a row lies beyond the last row a sheet can have)");
+                return {};
             }
         } else if (x.name() == "v") {
             cell.inValue = false;
         } else if (x.name() == "is") {
             cell.inInline = false;
-        } else if (x.name() == "c" && !grid.isEmpty() && column >= 0 && column < 16384) {
+        } else if (x.name() == "c" && !grid.isEmpty() && column >= 0 && column < MaxSheetColumns) {
             QVariantList &row = grid.last();
-            if (row.size() <= column)
+            if (row.size() <= column) {
+                width = qMax<qsizetype>(width, column + 1);
+                if (qint64(grid.size()) * width > MaxSheetCells) {
+                    *problem = QStringLiteral("too large (more than %1 cells)").arg(MaxSheetCells);
+                    return {};
+                }
                 row.resize(column + 1);
+            }
             row[column] = cellValue(cell, x, shared);
         }
     }
-    *error = x.hasError();
+    if (x.hasError())
+        *problem = QStringLiteral("damaged");
     return grid;
 }
 
@@ -252,10 +270,14 @@ Result<DataTable> readXlsxFile(const QString &path, const QString &sheet)
     const QStringList shared = readSharedStrings(zip.value(), &error);
     if (error)
         return fileError(path, QStringLiteral("the shared strings of the workbook are damaged"));
-    QList<QVariantList> grid = readGrid(xml.value(), shared, &error);
-    if (error)
-        return fileError(path, QStringLiteral("the sheet %1 is damaged").arg(chosen->name));
-    return tableFromGrid(chosen->name, std::move(grid));
+    QString problem;
+    QList<QVariantList> grid = readGrid(xml.value(), shared, &problem);
+    if (!problem.isEmpty())
+        return fileError(path, QStringLiteral("the sheet %1 is %2").arg(chosen->name, problem));
+    auto table = tableFromGrid(chosen->name, std::move(grid));
+    if (!table)
+        return fileError(path, table.error().message);
+    return table;
 }
 
 Status writeXlsxFile(const QString &path, const DataTable &table, const QString &sheet)

@@ -22,6 +22,9 @@ quint16 le16(const QByteArray &d, qint64 at)
 }
 
 constexpr qint64 MaxMemberSize = qint64(512) * 1024 * 1024;
+// Deflate makes at most about 1032 bytes of one: a member claiming more than that is damaged,
+// and its claimed size is not allocated.
+constexpr qint64 MaxDeflateRatio = 1032;
 
 } // namespace
 
@@ -83,6 +86,8 @@ Result<QByteArray> ZipArchive::read(const QString &member) const
         return mData.mid(start, e.compressedSize);
     if (e.method != 8)
         return fileError(mPath, QStringLiteral("unsupported compression in %1").arg(member));
+    if (e.size > e.compressedSize * MaxDeflateRatio + 1024)
+        return damaged;
     QByteArray out(e.size, Qt::Uninitialized);
     z_stream zs{};
     if (inflateInit2(&zs, -MAX_WBITS) != Z_OK)
