@@ -462,10 +462,8 @@ void AsanDatalists::otherPrograms()
             return;
     }
     // freexl itself overruns its buffers on some corrupted records (a second DIMENSION record
-    // in a sheet, bad string lengths); until the workbook stream is checked before freexl sees
-    // it, corrupted .xls files stay out of this test.
-    if (extension == u"xls")
-        return;
+    // in a sheet, bad string lengths); it runs in the reader process, whose crash must come back
+    // here as an error with a message.
     const QList<QByteArray> damaged = damagedCopies(bytes, 200, quint32(bytes.size()));
     for (qsizetype i = 0; i < damaged.size(); ++i) {
         if (!readsCleanly(extension, damaged.at(i), QStringLiteral("corruption %1").arg(i)))

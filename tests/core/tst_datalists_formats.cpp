@@ -5,16 +5,20 @@
 #include "datalists/ParadoxFile.h"
 #include "datalists/TextFile.h"
 #include "datalists/WorkbookFiles.h"
+#include "datalists/XlsReaderOutput.h"
 #include "datalists/ZipWriter.h"
 #include "shell/CaptionFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 using namespace quill;
 
@@ -89,6 +93,69 @@ auto usePath(const QString &path)
     return qScopeGuard([old] { qputenv("PATH", old); });
 }
 
+// Sets an environment variable for one test and restores the old value afterwards.
+auto useEnvironment(const char *name, const QByteArray &value)
+{
+    const bool had = qEnvironmentVariableIsSet(name);
+    const QByteArray old = qgetenv(name);
+    qputenv(name, value);
+    return qScopeGuard([name, had, old] {
+        if (had)
+            qputenv(name, old);
+        else
+            qunsetenv(name);
+    });
+}
+
+// The frames of the Excel reader process, built by hand (little-endian).
+QByteArray le32(quint32 v)
+{
+    QByteArray b;
+    for (int i = 0; i < 4; ++i)
+        b.append(char(v >> (8 * i)));
+    return b;
+}
+QByteArray typeByte(int type) { return QByteArray(1, char(type)); }
+QByteArray textCell(const QByteArray &utf8, int type = 3) { return typeByte(type) + le32(quint32(utf8.size())) + utf8; }
+QByteArray doubleCell(double v)
+{
+    quint64 bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    return typeByte(2) + le32(quint32(bits)) + le32(quint32(bits >> 32));
+}
+QByteArray namesFrame(quint32 count, const QByteArray &body) { return "QXLS" + typeByte(1) + 'N' + le32(count) + body + "END."; }
+QByteArray cellsFrame(quint32 rows, quint32 columns, const QByteArray &cells)
+{
+    return "QXLS" + typeByte(1) + 'C' + le32(rows) + le32(columns) + cells + "END.";
+}
+
+// A header row and two rows with every kind of cell, Korean text included.
+QByteArray sampleCells()
+{
+    return cellsFrame(3, 3,
+                      textCell("이름") + textCell("값") + typeByte(0)
+                      + textCell("홍길동") + typeByte(1) + le32(quint32(-42)) + doubleCell(3.5)
+                      + textCell("2023-05-17", 4) + doubleCell(42.0) + textCell("12:30:00", 6));
+}
+
+// A shell script that writes the given bytes (as printf octal escapes) to stdout.
+QByteArray printfBytes(const QByteArray &bytes)
+{
+    QByteArray escaped;
+    for (const char c : bytes)
+        escaped += '\\' + QByteArray::number(quint8(c), 8).rightJustified(3, '0');
+    return "printf '" + escaped + "'";
+}
+
+// A stand-in for the Excel reader: a shell script with the given body, named by QUILL_XLS_READER.
+QString fakeReader(const QString &dir, const QByteArray &body)
+{
+    const QString path = dir + QStringLiteral("/fake-xls-reader");
+    writeBytes(path, "#!/bin/sh\n" + body + "\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
 } // namespace
 
 class TestDataListFormats : public QObject {
@@ -111,6 +178,13 @@ private slots:
     void xlsExportRunsTheConverter();
     void xlsExportWithoutConverter();
     void xlsExportRealRoundTrip();
+    void xlsFixturesReadThroughTheReader_data();
+    void xlsFixturesReadThroughTheReader();
+    void xlsThatCrashesTheLibraryIsRefused();
+    void xlsReaderFailuresAreErrors_data();
+    void xlsReaderFailuresAreErrors();
+    void xlsReaderOutputIsParsed();
+    void xlsReaderOutputCutShortIsRefused();
 };
 
 void TestDataListFormats::roundTrip_data()
@@ -492,6 +566,170 @@ void TestDataListFormats::xlsExportRealRoundTrip()
         for (int c = 0; c < source.columnCount(); ++c)
             QCOMPARE(read.value().text(r, c), source.text(r, c));
     }
+}
+
+void TestDataListFormats::xlsFixturesReadThroughTheReader_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QStringList>("sheets");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QVariantList>("lastRow");
+    QTest::newRow("profiles") << QStringLiteral("excel/profiles.xls") << QString()
+        << QStringList{QStringLiteral("PROFILEDEF"), QStringLiteral("AXISDEF"), QStringLiteral("TRAVERSALCHAINAGE"),
+                       QStringLiteral("AXISDATUMLEVELS"), QStringLiteral("PROFILELEVELS")}
+        << QStringList{QStringLiteral("PROFIL"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                       QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g"),
+                       QStringLiteral("h"), QStringLiteral("i"), QStringLiteral("j"), QStringLiteral("k"),
+                       QStringLiteral("l")}
+        << 14
+        << QVariantList{QStringLiteral("Q0"), 256LL, 257LL, 258LL, 259LL, 260LL, 261LL, 262LL, 263LL,
+                        264LL, 265LL, 266LL, 267LL};
+    QTest::newRow("ragged, sheet by name") << QStringLiteral("excel/ragged.xls") << QStringLiteral("sheet1")
+        << QStringList{QStringLiteral("Sheet1"), QStringLiteral("Sheet2"), QStringLiteral("Sheet3")}
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("F4")}
+        << 4 << QVariantList{QStringLiteral("k"), QVariant(), QVariant(), QStringLiteral("l")};
+}
+
+// The workbooks other programs made read as they always did, now through the reader process.
+void TestDataListFormats::xlsFixturesReadThroughTheReader()
+{
+    QFETCH(QString, relative);
+    QFETCH(QString, sheet);
+    QFETCH(QStringList, sheets);
+    QFETCH(QStringList, fields);
+    QFETCH(int, rows);
+    QFETCH(QVariantList, lastRow);
+    const QString path = QStringLiteral(QUILL_SHARED_FIXTURES_DIR) + u'/' + relative;
+    if (!QFile::exists(path))
+        QSKIP("shared fixture not present");
+    auto names = dataListTables(path);
+    QVERIFY2(names.ok(), qPrintable(names.error().message));
+    QCOMPARE(names.value(), sheets);
+    auto table = readDataList(path, sheet);
+    QVERIFY2(table.ok(), qPrintable(table.error().message));
+    QCOMPARE(table.value().name, sheets.first());
+    QStringList fieldNames;
+    for (const DataField &f : table.value().fields)
+        fieldNames.append(f.name);
+    QCOMPARE(fieldNames, fields);
+    QCOMPARE(table.value().rowCount(), rows);
+    QCOMPARE(table.value().rows.last(), lastRow);
+}
+
+// A damaged workbook that makes freexl overrun its stack: an error, and this process lives on.
+void TestDataListFormats::xlsThatCrashesTheLibraryIsRefused()
+{
+    const QString fixture = QStringLiteral(QUILL_SHARED_FIXTURES_DIR) + QStringLiteral("/excel/Formate.xls");
+    if (!QFile::exists(fixture))
+        QSKIP("shared fixture not present");
+    QFile source(fixture);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QByteArray bytes = source.readAll();
+    QVERIFY(bytes.size() > 4560);
+    bytes[4560] = '\0';
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("손상된 목록.xls"));
+    writeBytes(path, bytes);
+    auto names = dataListTables(path);
+    QVERIFY(!names.ok());
+    QVERIFY2(names.error().message.startsWith(QStringLiteral("손상된 목록.xls: ")), qPrintable(names.error().message));
+    auto table = readDataList(path);
+    QVERIFY(!table.ok());
+    QVERIFY2(table.error().message.startsWith(QStringLiteral("손상된 목록.xls: ")), qPrintable(table.error().message));
+}
+
+void TestDataListFormats::xlsReaderFailuresAreErrors_data()
+{
+    QTest::addColumn<QByteArray>("script"); // empty: QUILL_XLS_READER names a missing file
+    QTest::addColumn<QString>("expected"); // a part of the message
+    const QByteArray names = printfBytes(namesFrame(1, typeByte(1) + le32(6) + "Sheet1"));
+    // A reader that lists the sheet, then answers the cells with `cells`.
+    const auto withCells = [&names](const QByteArray &cells) {
+        return "if [ $# -eq 1 ]; then " + names + "; else " + cells + "; fi";
+    };
+    const QString damaged = QStringLiteral("the file is damaged or not an Excel 97-2003 workbook");
+    QTest::newRow("reader missing") << QByteArray() << QStringLiteral("QUILL_XLS_READER");
+    QTest::newRow("hangs") << QByteArray("exec sleep 30") << QStringLiteral("did not finish");
+    QTest::newRow("hangs on the cells") << withCells("exec sleep 30") << QStringLiteral("did not finish");
+    QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << QStringLiteral("crashed");
+    QTest::newRow("crashes on the cells") << withCells("kill -SEGV $$") << QStringLiteral("crashed");
+    QTest::newRow("garbage") << QByteArray("echo 'hello, no frames here'") << damaged;
+    QTest::newRow("nothing") << QByteArray("exit 0") << damaged;
+    QTest::newRow("names cut short") << printfBytes(namesFrame(1, typeByte(1) + le32(6) + "She").chopped(4)) << damaged;
+    QTest::newRow("name longer than the output") << printfBytes(namesFrame(1, typeByte(1) + le32(0x7fffffff) + "Sheet1")) << damaged;
+    QTest::newRow("more names than bytes") << printfBytes(namesFrame(0xffffffff, {})) << damaged;
+    QTest::newRow("no sheets") << printfBytes(namesFrame(0, {})) << damaged;
+    QTest::newRow("bytes after the trailer") << names + "; echo more" << damaged;
+    QTest::newRow("cells garbage") << withCells("echo garbage") << damaged;
+    QTest::newRow("cell text beyond the output") << withCells(printfBytes(cellsFrame(1, 1, typeByte(3) + le32(0x7fffffff) + "a"))) << damaged;
+    QTest::newRow("unknown cell type") << withCells(printfBytes(cellsFrame(1, 1, typeByte(9)))) << damaged;
+    QTest::newRow("fewer cells than claimed") << withCells(printfBytes(cellsFrame(2, 2, typeByte(0)))) << damaged;
+    QTest::newRow("sheet beyond the size limit") << withCells(printfBytes(cellsFrame(0xffffffff, 0xffff, {})))
+                                                 << QStringLiteral("the sheet Sheet1 is too large");
+    QTest::newRow("rows without columns") << withCells(printfBytes(cellsFrame(0xffffffff, 0, {})))
+                                          << QStringLiteral("the sheet Sheet1 is too large");
+    QTest::newRow("workbook refused with a reason")
+        << QByteArray("echo 'not a readable Excel 97-2003 workbook (code -3)' >&2; exit 2")
+        << QStringLiteral("x.xls: not a readable Excel 97-2003 workbook (code -3)");
+    QTest::newRow("reason that is not plain text") << QByteArray("printf '\\033[2J\\001' >&2; exit 2")
+                                                   << QStringLiteral("exit code 2");
+    QTest::newRow("sheet refused") << withCells("exit 3") << QStringLiteral("x.xls: the sheet Sheet1 is damaged");
+    QTest::newRow("unknown exit code") << QByteArray("exit 7") << QStringLiteral("exit code 7");
+}
+
+// Whatever the reader process does, the read ends in an error naming the file, never in a
+// partial table, and within the time limit.
+void TestDataListFormats::xlsReaderFailuresAreErrors()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.xls"));
+    writeBytes(path, "not looked at by the fake reader");
+    const QString reader = script.isEmpty() ? dir.filePath(QStringLiteral("missing-reader"))
+                                            : fakeReader(dir.path(), script);
+    auto readerGuard = useEnvironment("QUILL_XLS_READER", QFile::encodeName(reader));
+    auto timeoutGuard = useEnvironment("QUILL_XLS_READER_TIMEOUT_MS", "1500");
+    QElapsedTimer clock;
+    clock.start();
+    auto table = readDataList(path);
+    QVERIFY(clock.elapsed() < 15000);
+    QVERIFY(!table.ok());
+    QVERIFY2(table.error().message.startsWith(QStringLiteral("x.xls: ")), qPrintable(table.error().message));
+    QVERIFY2(table.error().message.contains(expected), qPrintable(table.error().message));
+}
+
+// Frames as the reader writes them: every cell type, Korean text, names the workbook lacks.
+void TestDataListFormats::xlsReaderOutputIsParsed()
+{
+    auto names = parseXlsSheetNames(namesFrame(3, typeByte(1) + le32(6) + "목록" + typeByte(0) + typeByte(1) + le32(0)));
+    QVERIFY2(names.ok(), qPrintable(names.error().message));
+    QCOMPARE(names.value(), (QStringList{QStringLiteral("목록"), QStringLiteral("Sheet2"), QString()}));
+    auto table = parseXlsSheet(sampleCells(), QStringLiteral("목록"));
+    QVERIFY2(table.ok(), qPrintable(table.error().message));
+    const DataTable &t = table.value();
+    QCOMPARE(t.name, QStringLiteral("목록"));
+    QCOMPARE(t.fields.size(), 3);
+    QCOMPARE(t.fields.at(0).name, QStringLiteral("이름"));
+    QCOMPARE(t.fields.at(2).name, QStringLiteral("F3"));
+    QCOMPARE(t.rows.size(), 2);
+    QCOMPARE(t.rows.at(0), (QVariantList{QStringLiteral("홍길동"), QVariant(-42LL), QVariant(3.5)}));
+    // An integral number reads as an integer, as in the other spreadsheet formats.
+    QCOMPARE(t.rows.at(1), (QVariantList{QStringLiteral("2023-05-17"), QVariant(42LL), QStringLiteral("12:30:00")}));
+}
+
+// Every prefix of a good frame is refused: a reader that dies half-way never yields a table.
+void TestDataListFormats::xlsReaderOutputCutShortIsRefused()
+{
+    const QByteArray cells = sampleCells();
+    for (qsizetype n = 0; n < cells.size(); ++n)
+        QVERIFY2(!parseXlsSheet(cells.first(n), QStringLiteral("S")).ok(), qPrintable(QString::number(n)));
+    const QByteArray names = namesFrame(2, typeByte(1) + le32(6) + "목록" + typeByte(0));
+    QVERIFY(parseXlsSheetNames(names).ok());
+    for (qsizetype n = 0; n < names.size(); ++n)
+        QVERIFY2(!parseXlsSheetNames(names.first(n)).ok(), qPrintable(QString::number(n)));
 }
 
 QTEST_GUILESS_MAIN(TestDataListFormats)

@@ -1,9 +1,12 @@
-// Excel .xls lists: read with freexl; written by converting an .xlsx with LibreOffice.
+// Excel .xls lists: read by the quill-xls-reader process (freexl); written by converting an
+// .xlsx with LibreOffice.
 #include "WorkbookFiles.h"
 
 #include "FileSupport.h"
-#include "SheetGrid.h"
+#include "XlsReaderOutput.h"
+#include "shell/AppFolders.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,52 +15,124 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <freexl.h>
-
 namespace quill {
 namespace {
 
 constexpr int ConverterTimeoutMs = 120000;
 
-class XlsHandle {
-public:
-    ~XlsHandle()
-    {
-        if (handle)
-            freexl_close(handle);
-    }
-    const void *handle = nullptr;
+// freexl overruns its buffers on some damaged workbooks, so it runs in a process of its own:
+// a crash there ends the read with an error instead of the program with the user's work.
+constexpr int ReaderTimeoutMs = 60000;
+// The largest output taken from the reader. A full Excel 97-2003 sheet (65,536 rows by 256
+// columns, far below MaxSheetCells) is about 150 MB as numbers; text cells that repeat long
+// shared strings can go beyond, but more than this would not fit the table in memory anyway.
+constexpr qint64 MaxReaderOutput = qint64(512) * 1024 * 1024;
+constexpr qsizetype MaxReaderMessage = 200;
+// Exit codes of the reader (src/xlsreader/XlsReaderFormat.h).
+constexpr int ReaderWorkbookUnreadable = 2;
+constexpr int ReaderSheetUnreadable = 3;
+
+// QUILL_XLS_READER_TIMEOUT_MS shortens (or lengthens) the wait, for tests and slow machines.
+int readerTimeoutMs()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("QUILL_XLS_READER_TIMEOUT_MS", &ok);
+    return ok && ms > 0 ? ms : ReaderTimeoutMs;
+}
+
+struct ReaderRun {
+    QByteArray output;
+    int exitCode = 0;
+    QString message; // the reader's own one-line reason for exit codes 2 and 3; may be empty
 };
 
-Result<QStringList> openSheets(const QString &path, XlsHandle &xls)
+// The reader's reason, when it is one plain line of ASCII as the reader writes it; anything
+// else is not shown to the user.
+QString readerMessage(const QByteArray &stderrBytes)
+{
+    const QByteArray line = stderrBytes.trimmed();
+    if (line.isEmpty() || line.size() > MaxReaderMessage)
+        return {};
+    for (const char c : line) {
+        if (c < 0x20 || c > 0x7e)
+            return {};
+    }
+    return QString::fromLatin1(line);
+}
+
+// Collects the reader's output until it ends, giving up at the deadline or the size cap.
+Status collectOutput(QProcess &process, QByteArray &output, QByteArray &errors, const QString &path)
+{
+    const int timeoutMs = readerTimeoutMs();
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        output += process.readAllStandardOutput();
+        errors += process.readAllStandardError().left(MaxReaderMessage * 2 - errors.size());
+        if (output.size() > MaxReaderOutput)
+            return fileError(path, xlsReaderDamagedMessage(QStringLiteral("the reader's output is too large")));
+        if (process.state() == QProcess::NotRunning)
+            return Status::success();
+        if (deadline.hasExpired())
+            return fileError(path, xlsReaderDamagedMessage(
+                                       QStringLiteral("the reader did not finish within %1 seconds")
+                                           .arg(timeoutMs / 1000.0)));
+        const int slice = int(qMin<qint64>(deadline.remainingTime(), 250));
+        // Without output to wait for (a reader that closed its stdout), wait for its end.
+        if (!process.waitForReadyRead(slice) && process.state() != QProcess::NotRunning)
+            process.waitForFinished(slice);
+    }
+}
+
+// Runs the reader on path with the given extra arguments. Any way it can fail is an error
+// with the file's name; a run that returns has exited normally.
+Result<ReaderRun> runReader(const QString &path, const QStringList &extraArguments)
+{
+    const auto reader = AppFolders::xlsReaderPath();
+    if (!reader)
+        return fileError(path, reader.error().message);
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(reader.value(), QStringList{QFileInfo(path).absoluteFilePath()} + extraArguments);
+    if (!process.waitForStarted())
+        return fileError(path, QStringLiteral("the Excel 97-2003 reader %1 cannot be started")
+                                   .arg(reader.value()));
+    ReaderRun run;
+    QByteArray errors;
+    const Status collected = collectOutput(process, run.output, errors, path);
+    if (!collected) {
+        process.kill();
+        process.waitForFinished();
+        return collected.error();
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
+        return fileError(path, xlsReaderDamagedMessage(QStringLiteral("the reader crashed on it")));
+    run.exitCode = process.exitCode();
+    run.message = readerMessage(errors);
+    return run;
+}
+
+// The error for a reader that ran to its end but did not read the file.
+Error readerFailure(const QString &path, const ReaderRun &run)
+{
+    if (run.exitCode == ReaderWorkbookUnreadable && !run.message.isEmpty())
+        return fileError(path, run.message);
+    return fileError(path, xlsReaderDamagedMessage(
+                               QStringLiteral("the reader failed with exit code %1").arg(run.exitCode)));
+}
+
+Result<QStringList> sheetNames(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return fileError(path, QStringLiteral("file not found"));
-    const int rc = freexl_open(QFile::encodeName(path).constData(), &xls.handle);
-    if (rc != FREEXL_OK)
-        return fileError(path, QStringLiteral("not a readable Excel 97-2003 workbook (code %1)").arg(rc));
-    unsigned int count = 0;
-    if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK || count == 0)
-        return fileError(path, QStringLiteral("the workbook lists no sheets"));
-    QStringList names;
-    for (unsigned int i = 0; i < count; ++i) {
-        const char *name = nullptr;
-        freexl_get_worksheet_name(xls.handle, quint16(i), &name);
-        names.append(name ? QString::fromUtf8(name) : QStringLiteral("Sheet%1").arg(i + 1));
-    }
+    auto run = runReader(path, {});
+    if (!run)
+        return run.error();
+    if (run.value().exitCode != 0)
+        return readerFailure(path, run.value());
+    auto names = parseXlsSheetNames(run.value().output);
+    if (!names)
+        return fileError(path, names.error().message);
     return names;
-}
-
-QVariant cellValue(const FreeXL_CellValue &cell)
-{
-    switch (cell.type) {
-    case FREEXL_CELL_INT: return QVariant(qlonglong(cell.value.int_value));
-    case FREEXL_CELL_DOUBLE: return numberValue(cell.value.double_value);
-    case FREEXL_CELL_TEXT: case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE: case FREEXL_CELL_DATETIME: case FREEXL_CELL_TIME:
-        return cell.value.text_value ? QVariant(QString::fromUtf8(cell.value.text_value)) : QVariant();
-    default: return {};
-    }
 }
 
 // Looked up on the PATH of the moment, so a converter installed (or a PATH changed) while the
@@ -109,14 +184,12 @@ Status runConverter(const QString &converter, const QString &workDir, const QStr
 
 Result<QStringList> xlsSheetNames(const QString &path)
 {
-    XlsHandle xls;
-    return openSheets(path, xls);
+    return sheetNames(path);
 }
 
 Result<DataTable> readXlsFile(const QString &path, const QString &sheet)
 {
-    XlsHandle xls;
-    auto names = openSheets(path, xls);
+    auto names = sheetNames(path);
     if (!names)
         return names.error();
     int index = 0;
@@ -129,24 +202,15 @@ Result<DataTable> readXlsFile(const QString &path, const QString &sheet)
         if (index < 0)
             return fileError(path, QStringLiteral("there is no sheet %1").arg(sheet));
     }
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    if (freexl_select_active_worksheet(xls.handle, quint16(index)) != FREEXL_OK
-        || freexl_worksheet_dimensions(xls.handle, &rows, &columns) != FREEXL_OK)
-        return fileError(path, QStringLiteral("the sheet %1 is damaged").arg(names.value().at(index)));
-    QList<QVariantList> grid;
-    grid.reserve(rows);
-    for (unsigned int r = 0; r < rows; ++r) {
-        QVariantList row;
-        row.reserve(columns);
-        for (unsigned short c = 0; c < columns; ++c) {
-            FreeXL_CellValue cell;
-            row.append(freexl_get_cell_value(xls.handle, r, c, &cell) == FREEXL_OK ? cellValue(cell)
-                                                                                   : QVariant());
-        }
-        grid.append(row);
-    }
-    auto table = tableFromGrid(names.value().at(index), std::move(grid));
+    const QString name = names.value().at(index);
+    auto run = runReader(path, {QString::number(index)});
+    if (!run)
+        return run.error();
+    if (run.value().exitCode == ReaderSheetUnreadable)
+        return fileError(path, QStringLiteral("the sheet %1 is damaged").arg(name));
+    if (run.value().exitCode != 0)
+        return readerFailure(path, run.value());
+    auto table = parseXlsSheet(run.value().output, name);
     if (!table)
         return fileError(path, table.error().message);
     return table;

@@ -1,6 +1,7 @@
 // Paths of the installed resources and the per-user data folder, and seeding of the latter.
 #include "AppFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +56,31 @@ QString AppFolders::defaultDataHome()
     // names its QCoreApplication carries.
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(base).filePath(QStringLiteral("TALVERO/QuillLabel"));
+}
+
+Result<QString> AppFolders::xlsReaderPath()
+{
+    const QString name = QStringLiteral("quill-xls-reader");
+    if (!qEnvironmentVariableIsEmpty("QUILL_XLS_READER")) {
+        // Named on purpose: a wrong name is reported rather than passed over for another copy.
+        const QString chosen = environmentFolder("QUILL_XLS_READER");
+        if (QFileInfo(chosen).isExecutable() && QFileInfo(chosen).isFile())
+            return chosen;
+        return Error {QStringLiteral("the Excel 97-2003 reader %1 named by QUILL_XLS_READER "
+                                     "cannot be run").arg(chosen), chosen};
+    }
+    QStringList candidates;
+    if (QCoreApplication::instance())
+        candidates.append(QDir(QCoreApplication::applicationDirPath()).filePath(name));
+    candidates.append(QStringLiteral(QUILL_BUILD_XLS_READER));
+    candidates.append(QStringLiteral(QUILL_INSTALLED_XLS_READER));
+    for (const QString &candidate : std::as_const(candidates)) {
+        const QFileInfo info(candidate);
+        if (info.isFile() && info.isExecutable())
+            return QDir::cleanPath(candidate);
+    }
+    return Error {QStringLiteral("the Excel 97-2003 reader %1 is not installed").arg(name),
+                  QStringLiteral(QUILL_INSTALLED_XLS_READER)};
 }
 
 QString AppFolders::captionFilePath() const

@@ -32,6 +32,11 @@ public:
     static QString defaultResourceDir();
     static QString defaultDataHome();
 
+    // The helper that reads Excel 97-2003 workbooks in a process of its own (quill-xls-reader):
+    // $QUILL_XLS_READER, else beside the running program, else the build tree's, else the
+    // installed one. An error naming the helper when none of them is there.
+    static Result<QString> xlsReaderPath();
+
     QString resourceDir() const { return mResourceDir; }
     QString dataHome() const { return mDataHome; }
 
