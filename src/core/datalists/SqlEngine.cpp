@@ -215,11 +215,16 @@ Result<DataTable> SqlTable::select(const DataQuery &query) const
         sql += QStringLiteral(" LIMIT %1").arg(query.limit);
     sql = QStringLiteral("SELECT ") + (query.distinct ? QStringLiteral("DISTINCT ") : QString())
           + (columns.isEmpty() ? QStringLiteral("*") : columns.join(u',')) + sql;
+    return queryTable(sql, binds);
+}
+
+// The rows a query returns, as a list named like the loaded one.
+Result<DataTable> SqlTable::queryTable(const QString &sql, const QVariantList &binds) const
+{
     Result<QSqlQuery> executed = execute(sql, binds);
     if (!executed)
         return executed.error();
-    QSqlQuery &q = executed.value();
-    auto result = tableFromQuery(q, mSource.fields);
+    auto result = tableFromQuery(executed.value(), mSource.fields);
     if (result)
         result.value().name = mSource.name;
     return result;
@@ -292,14 +297,7 @@ Result<DataTable> SqlTable::run(const QString &statement) const
     const Translated t = translate(statement);
     if (!t.sql.startsWith(QStringLiteral("SELECT"), Qt::CaseInsensitive))
         return Error(QStringLiteral("only SELECT statements return rows"));
-    Result<QSqlQuery> executed = execute(t.sql, t.binds);
-    if (!executed)
-        return executed.error();
-    QSqlQuery &q = executed.value();
-    auto result = tableFromQuery(q, mSource.fields);
-    if (result)
-        result.value().name = mSource.name;
-    return result;
+    return queryTable(t.sql, t.binds);
 }
 
 Result<DataTable> runEngineQuery(const QString &statement, const QString &directory)

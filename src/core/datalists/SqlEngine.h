@@ -43,6 +43,7 @@ private:
     Status keepRowsAsStored();
     QString rowNumberName() const;
     Result<QSqlQuery> execute(const QString &sql, const QVariantList &binds) const;
+    Result<DataTable> queryTable(const QString &sql, const QVariantList &binds) const;
     // picked: the fields of the result (empty: all).
     Result<DataTable> selectRows(const QString &sql, const QVariantList &binds,
                                  const QList<int> &picked) const;
