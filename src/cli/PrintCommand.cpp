@@ -114,12 +114,12 @@ std::optional<PrintOptions> parse(const QStringList &args)
     return o;
 }
 
-// An offset the print dialogs saved in the user's settings; 0 when none or unreadable.
-double storedOffset(const QString &key)
+// The offsets the print dialogs saved in the user's settings.
+QuillSettings storedOffsets()
 {
-    const std::unique_ptr<QSettings> settings = openUserSettings();
-    settings->beginGroup(QuillSettings::group());
-    return printOffsetFromText(settings->value(key).toString());
+    QuillSettings stored;
+    stored.readPrintOffsets(*openUserSettings());
+    return stored;
 }
 
 // The print dialog's settings on the work label; offsets not given are the ones the print
@@ -127,8 +127,9 @@ double storedOffset(const QString &key)
 void applySettings(const PrintOptions &o, TZR_WorkLabel &label)
 {
     PrintDialogSettings dialog;
-    dialog.leftMargin = o.offsetLeft ? *o.offsetLeft : storedOffset(QStringLiteral("LeftMargin"));
-    dialog.topMargin = o.offsetTop ? *o.offsetTop : storedOffset(QStringLiteral("TopMargin"));
+    const QuillSettings stored = storedOffsets();
+    dialog.leftMargin = o.offsetLeft.value_or(printOffsetFromText(stored.leftMargin));
+    dialog.topMargin = o.offsetTop.value_or(printOffsetFromText(stored.topMargin));
     if (o.count) {
         dialog.range = PrintDialogSettings::Range::Part;
         dialog.partFrom = o.start.value_or(1);

@@ -42,11 +42,6 @@ QDoubleSpinBox *addRow(
     return box;
 }
 
-double storedOffset(QSettings &settings, const QString &key)
-{
-    return printOffsetFromText(settings.value(key).toString());
-}
-
 } // namespace
 
 OffsetGroup::OffsetGroup(
@@ -62,10 +57,10 @@ OffsetGroup::OffsetGroup(
 
 void OffsetGroup::load(QSettings &settings)
 {
-    settings.beginGroup(QuillSettings::group());
-    mLeft->setValue(storedOffset(settings, QStringLiteral("LeftMargin")));
-    mTop->setValue(storedOffset(settings, QStringLiteral("TopMargin")));
-    settings.endGroup();
+    QuillSettings stored;
+    stored.readPrintOffsets(settings);
+    mLeft->setValue(printOffsetFromText(stored.leftMargin));
+    mTop->setValue(printOffsetFromText(stored.topMargin));
 }
 
 void OffsetGroup::save(QSettings &settings) const

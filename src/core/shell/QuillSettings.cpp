@@ -90,9 +90,8 @@ SettingsLoad QuillSettings::read(QSettings &settings, const SettingsDefaults &de
     s.pictureFolderOn = readBoolean(settings, QStringLiteral("ImgFolderFlag"), load.warnings);
     s.pictureFolder = readFolder(settings, QStringLiteral("ImgFolder"), defaults.pictureFolder);
     s.recentFileCount = readRecentFileCount(settings, load.warnings);
-    s.leftMargin = readOffset(settings, QStringLiteral("LeftMargin"));
-    s.topMargin = readOffset(settings, QStringLiteral("TopMargin"));
     settings.endGroup();
+    s.readPrintOffsets(settings);
     return load;
 }
 
@@ -107,6 +106,14 @@ void QuillSettings::write(QSettings &settings) const
     settings.setValue(QStringLiteral("ImgFolderFlag"), booleanText(pictureFolderOn));
     settings.setValue(QStringLiteral("ImgFolder"), pictureFolder);
     settings.setValue(QStringLiteral("OpenFileNum"), QString::number(recentFileCount));
+    settings.endGroup();
+}
+
+void QuillSettings::readPrintOffsets(QSettings &settings)
+{
+    settings.beginGroup(group());
+    leftMargin = readOffset(settings, QStringLiteral("LeftMargin"));
+    topMargin = readOffset(settings, QStringLiteral("TopMargin"));
     settings.endGroup();
 }
 

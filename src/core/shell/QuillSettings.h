@@ -52,7 +52,8 @@ struct QuillSettings {
     // Writes what the settings dialog confirms: the auto-save, undo and picture values and the
     // recent-files count. Booleans are written "-1" (true) and "0" (false).
     void write(QSettings &settings) const;
-    // Writes the print offsets of the print dialogs.
+    // Reads and writes the print offsets of the print dialogs (absent or empty: "0").
+    void readPrintOffsets(QSettings &settings);
     void writePrintOffsets(QSettings &settings) const;
 
     // Boolean text: "True"/"False" in any case, or a number (0 false, any other true).
