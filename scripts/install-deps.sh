@@ -8,7 +8,7 @@ packages=(
   libzint-dev libzxing-dev pxlib-dev libshp-dev mdbtools-dev libfreexl-dev libxlsxwriter-dev zlib1g-dev
   libemf2svg-dev libwmf-dev libjpeg-dev fonts-nanum xvfb xauth poppler-utils
   cups printer-driver-cups-pdf libcups2-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev ccache
 )
 
 missing=()

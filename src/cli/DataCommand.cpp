@@ -22,13 +22,22 @@ int dataFailure(const QString &message)
     return ExitFailure;
 }
 
+void dataWarnings(const QString &path, const DataTable &table)
+{
+    for (const QString &warning : table.warnings)
+        err() << "quilllabel-cli data: " << path << ": warning: " << warning << "\n";
+    err().flush();
+}
+
 int dataUsage(const QString &message)
 {
     err() << "quilllabel-cli data: " << message << "\n"
           << "Usage: quilllabel-cli data tables FILE\n"
           << "       quilllabel-cli data show FILE[:TABLE] [--where FIELD=TEXT] [--like FIELD=TEXT]"
              " [--order FIELD[:desc]] [--limit N]\n"
-          << "       quilllabel-cli data convert IN[:TABLE] OUT[:TABLE]" << Qt::endl;
+          << "       quilllabel-cli data convert IN[:TABLE] OUT[:TABLE]\n"
+          << "Lists: Paradox .db, dBase .dbf, Excel .xls/.xlsx, OpenDocument .ods, Access .mdb/.accdb\n"
+          << "(read only), text .csv/.txt and SQLite .sqlite files." << Qt::endl;
     return ExitUsage;
 }
 

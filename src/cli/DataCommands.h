@@ -22,5 +22,7 @@ int runDataConvert(const QStringList &args);
 // Prints an error for the data command on stderr and returns the failure exit code.
 int dataFailure(const QString &message);
 int dataUsage(const QString &message);
+// Prints what reading a list changed or noticed (renamed columns, long rows) as warning lines.
+void dataWarnings(const QString &path, const DataTable &table);
 
 } // namespace quill::cli

@@ -16,6 +16,7 @@ int runDataConvert(const QStringList &args)
     auto table = readDataList(in.path, in.table);
     if (!table)
         return dataFailure(table.error().message);
+    dataWarnings(in.path, table.value());
     if (Status s = exportDataList(table.value(), outRef.path, outRef.table); !s)
         return dataFailure(s.error().message);
     out() << table.value().rowCount() << " records written to " << outRef.path << Qt::endl;

@@ -76,12 +76,13 @@ int runDataShow(const QStringList &args)
     auto table = readDataList(ref.path, ref.table);
     if (!table)
         return dataFailure(table.error().message);
+    dataWarnings(ref.path, table.value());
     SqlTable engine;
     if (Status s = engine.load(table.value()); !s)
-        return dataFailure(s.error().message);
+        return dataFailure(ref.path + QStringLiteral(": ") + s.error().message);
     auto result = engine.select(query);
     if (!result)
-        return dataFailure(result.error().message);
+        return dataFailure(ref.path + QStringLiteral(": ") + result.error().message);
     const DataTable &t = result.value();
     QStringList line;
     for (const DataField &f : t.fields)

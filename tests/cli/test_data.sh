@@ -53,6 +53,19 @@ check "writing Access fails with exit 1" test $rc -eq 1
 check "writing Access offers other formats" grep -q '.dbf' "$work/err"
 check "no pretend Access file" test ! -e "$work/people.mdb"
 
+# A header repeating a name and leaving one out, and a row longer than the header: the list
+# opens, the names are made unique and every change is a warning line.
+printf 'RED,,red\n1,2,3,4\n' >"$work/odd.csv"
+out=$("$cli" data show "$work/odd.csv" 2>"$work/err"); rc=$?
+check "odd header opens" test $rc -eq 0
+check "odd header names" test "$(head -1 <<<"$out")" = "RED,F2,red_2,F4"
+check "long row kept whole" test "$(tail -1 <<<"$out")" = "1,2,3,4"
+check "one warning per change" test "$(grep -c ': warning: ' "$work/err")" -eq 3
+check "no query engine wording" test "$(grep -ci 'duplicate column\|unable to execute' "$work/err")" -eq 0
+"$cli" data convert "$work/people.csv" "$work/people2.accdb" >/dev/null 2>"$work/err"; rc=$?
+check "writing Access 2007+ fails with exit 1" test $rc -eq 1
+check "writing Access 2007+ names it" grep -qF '*.accdb' "$work/err"
+
 head -c 300 /dev/urandom >"$work/broken.dbf"
 "$cli" data show "$work/broken.dbf" >/dev/null 2>"$work/err"; rc=$?
 check "a damaged file fails with exit 1" test $rc -eq 1

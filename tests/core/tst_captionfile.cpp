@@ -497,7 +497,7 @@ private slots:
         QTest::newRow("documents") << u"OpenSave"_s << u"FileFilter"_s << QStringList {u"*.qbl"_s};
         QTest::newRow("data lists")
             << u"DBAdmin"_s << u"OpenDBFilter"_s
-            << QStringList {u"*.mdb"_s, u"*.xls"_s, u"*.xlsx"_s, u"*.ods"_s, u"*.db"_s, u"*.dbf"_s,
+            << QStringList {u"*.mdb"_s, u"*.accdb"_s, u"*.xls"_s, u"*.xlsx"_s, u"*.ods"_s, u"*.db"_s, u"*.dbf"_s,
                    u"*.txt"_s, u"*.csv"_s, u"*.sqlite"_s, u"*.db3"_s};
     }
 

@@ -1,4 +1,4 @@
-// Access (.mdb) lists, read through mdbtools. Access files cannot be created or written here.
+// Access (.mdb, .accdb) lists, read through mdbtools. Access files cannot be created or written here.
 #include "AccessFile.h"
 
 #include "FileSupport.h"
@@ -73,7 +73,10 @@ Result<Mdb> openDatabase(const QString &path)
     // mdbtools trusts the page structure; refuse files without the Jet signature up front, and
     // files cut short (a database is whole pages: 2 KiB in Jet 3, 4 KiB later).
     const QByteArray head = probe.open(QIODevice::ReadOnly) ? probe.read(21) : QByteArray();
-    if (probe.size() < 4096 || head.size() < 21 || head.mid(4, 15) != QByteArrayLiteral("Standard Jet DB"))
+    // Access 97-2003 files say "Standard Jet DB", Access 2007 and later (.accdb) "Standard ACE DB".
+    const QByteArray signature = head.mid(4, 15);
+    if (probe.size() < 4096 || head.size() < 21
+        || (signature != QByteArrayLiteral("Standard Jet DB") && signature != QByteArrayLiteral("Standard ACE DB")))
         return fileError(path, QStringLiteral("not a readable Access database"));
     const qint64 pageSize = head.at(20) == 0 ? 2048 : 4096;
     if (probe.size() % pageSize != 0)
@@ -118,7 +121,7 @@ QVariant convert(const QByteArray &bytes, FieldType type)
 
 QString accessWriteMessage()
 {
-    return QStringLiteral("Access(*.mdb) 파일은 만들거나 저장할 수 없습니다. "
+    return QStringLiteral("Access(*.mdb, *.accdb) 파일은 만들거나 저장할 수 없습니다. "
                           "Paradox(*.db), dBASE(*.dbf), Excel(*.xlsx), 텍스트(*.csv, *.txt) "
                           "또는 SQLite(*.sqlite) 형식을 선택하십시오.");
 }

@@ -3,6 +3,7 @@
 
 #include "AccessFile.h"
 #include "DbaseFile.h"
+#include "FieldNames.h"
 #include "FileSupport.h"
 #include "ParadoxFile.h"
 #include "SqliteFile.h"
@@ -26,7 +27,7 @@ DataListFormat dataListFormat(const QString &path)
         return DataListFormat::ExcelXml;
     if (ext == u"ods")
         return DataListFormat::OpenDocument;
-    if (ext == u"mdb")
+    if (ext == u"mdb" || ext == u"accdb")
         return DataListFormat::Access;
     if (ext == u"txt" || ext == u"csv")
         return DataListFormat::Text;
@@ -87,7 +88,9 @@ Result<QStringList> dataListTables(const QString &path)
     }
 }
 
-Result<DataTable> readDataList(const QString &path, const QString &tableName)
+namespace {
+
+Result<DataTable> readByFormat(const QString &path, const QString &tableName)
 {
     switch (dataListFormat(path)) {
     case DataListFormat::Paradox: return readParadoxFile(path);
@@ -101,6 +104,16 @@ Result<DataTable> readDataList(const QString &path, const QString &tableName)
     case DataListFormat::None: break;
     }
     return unknownFormat(path);
+}
+
+} // namespace
+
+Result<DataTable> readDataList(const QString &path, const QString &tableName)
+{
+    Result<DataTable> table = readByFormat(path, tableName);
+    if (table)
+        normaliseFieldNames(table.value());
+    return table;
 }
 
 Status writeDataList(const QString &path, const DataTable &table, const QString &tableName)

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace quill {
@@ -19,6 +20,9 @@ struct DataTable {
     QString name;
     QList<DataField> fields;
     QList<QVariantList> rows; // each row holds one value per field; a null QVariant is an empty cell
+    // What reading the list changed or noticed (renamed columns, rows longer than the header),
+    // in plain words for the user; the list opened all the same.
+    QStringList warnings;
 
     // Case-insensitive lookup; -1 when there is no such field.
     int fieldIndex(const QString &name) const;

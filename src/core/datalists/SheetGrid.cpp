@@ -1,6 +1,8 @@
 // Turns a worksheet's cells into a list table: the first row names the fields.
 #include "SheetGrid.h"
 
+#include "FieldNames.h"
+
 #include <cmath>
 
 namespace quill {
@@ -49,10 +51,8 @@ Result<DataTable> tableFromGrid(const QString &name, QList<QVariantList> grid)
                          .arg(name).arg(grid.size()).arg(columns));
     const QVariantList header = grid.takeFirst();
     for (qsizetype c = 0; c < columns; ++c) {
-        QString fieldName = header.value(c).toString().trimmed();
-        if (fieldName.isEmpty())
-            fieldName = QStringLiteral("F%1").arg(c + 1);
-        table.fields.append({fieldName, FieldType::Text, 0});
+        // Empty and repeated names are made usable (and reported) below.
+        table.fields.append({header.value(c).toString().trimmed(), FieldType::Text, 0});
     }
     while (!grid.isEmpty() && isEmptyRow(grid.last()))
         grid.removeLast();
@@ -67,6 +67,7 @@ Result<DataTable> tableFromGrid(const QString &name, QList<QVariantList> grid)
     table.rows = std::move(grid);
     for (qsizetype c = 0; c < columns; ++c)
         table.fields[c].size = int(widest.at(c));
+    normaliseFieldNames(table);
     return table;
 }
 

@@ -3,7 +3,9 @@
 #include "SqlEngine.h"
 
 #include "DataListFile.h"
+#include "FileSupport.h"
 #include "SqliteFile.h"
+#include "SqlErrors.h"
 
 #include <QDir>
 #include <QSqlError>
@@ -72,9 +74,22 @@ struct Translated {
     QString tableName;
 };
 
+bool isKeyword(const QString &word)
+{
+    static const QStringList keywords = {
+        QStringLiteral("SELECT"), QStringLiteral("DISTINCT"), QStringLiteral("FROM"),
+        QStringLiteral("WHERE"), QStringLiteral("AND"), QStringLiteral("OR"), QStringLiteral("NOT"),
+        QStringLiteral("LIKE"), QStringLiteral("ORDER"), QStringLiteral("BY"), QStringLiteral("ASC"),
+        QStringLiteral("DESC"), QStringLiteral("LIMIT"), QStringLiteral("IS"), QStringLiteral("NULL"),
+        QStringLiteral("IN"), QStringLiteral("BETWEEN"), QStringLiteral("AS"), QStringLiteral("COUNT")};
+    return keywords.contains(word, Qt::CaseInsensitive);
+}
+
 // Rewrites a dialect statement for SQLite: texts become bound values, the table after FROM
-// becomes the loaded table, and names become quoted identifiers.
-Translated translate(const QString &statement)
+// becomes the loaded table, and names become quoted identifiers: bracketed ones, and bare words
+// naming a field of list (when given), so that names with dots, leading digits or other
+// characters SQLite does not take bare still work.
+Translated translate(const QString &statement, const DataTable *list = nullptr)
 {
     Translated t;
     const QList<Token> tokens = tokenize(statement);
@@ -89,6 +104,9 @@ Translated translate(const QString &statement)
             parts.append(QStringLiteral("?"));
         } else if (tok.kind == Token::Bracket) {
             parts.append(sqlIdentifier(tok.text));
+        } else if (tok.kind == Token::Word && list && !isKeyword(tok.text)
+                   && list->fieldIndex(tok.text) >= 0) {
+            parts.append(sqlIdentifier(list->fields.at(list->fieldIndex(tok.text)).name));
         } else {
             parts.append(tok.text);
         }
@@ -109,9 +127,21 @@ Status SqlTable::load(const DataTable &table)
     if (!mConnection->isOpen())
         return Error(QStringLiteral("the query engine cannot start"));
     mSource = table;
+    if (table.fields.isEmpty())
+        return inTable(Error(QStringLiteral("the list is empty (its first row names no fields)")));
     if (Status s = storeTable(mConnection->database(), LoadedTable, table); !s)
-        return s;
-    return keepRowsAsStored();
+        return inTable(s.error());
+    if (Status s = keepRowsAsStored(); !s)
+        return inTable(s.error());
+    return Status::success();
+}
+
+// An engine failure told with the list it happened on.
+Error SqlTable::inTable(const Error &error) const
+{
+    if (mSource.name.isEmpty())
+        return Error(error.message);
+    return Error(QStringLiteral("the list %1: %2").arg(mSource.name, error.message), mSource.name);
 }
 
 // The rows stay in memory too, holding exactly the values SQLite gives back, so that a query
@@ -147,7 +177,7 @@ Status SqlTable::keepRowsAsStored()
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT ") + columns.join(u',') + QStringLiteral(" FROM ")
                 + sqlIdentifier(LoadedTable) + QStringLiteral(" ORDER BY _rowid_")))
-        return Error(q.lastError().text());
+        return Error(describeSqlError(q.lastError()));
     for (QVariantList &row : mSource.rows) {
         if (!q.next())
             return Error(QStringLiteral("the query engine lost rows"));
@@ -236,11 +266,11 @@ Result<QSqlQuery> SqlTable::execute(const QString &sql, const QVariantList &bind
     QSqlQuery q(mConnection->database());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        return Error(q.lastError().text());
+        return inTable(describeSqlError(q.lastError()));
     for (int i = 0; i < binds.size(); ++i)
         q.bindValue(i, binds.at(i));
     if (!q.exec())
-        return Error(q.lastError().text());
+        return inTable(describeSqlError(q.lastError()));
     return q;
 }
 
@@ -286,7 +316,7 @@ Result<DataTable> SqlTable::selectRows(const QString &sql, const QVariantList &b
         result.rows.append(row);
     }
     if (q.lastError().isValid())
-        return Error(q.lastError().text());
+        return inTable(describeSqlError(q.lastError()));
     return result;
 }
 
@@ -294,7 +324,7 @@ Result<DataTable> SqlTable::run(const QString &statement) const
 {
     if (!mConnection)
         return Error(QStringLiteral("no table is loaded"));
-    const Translated t = translate(statement);
+    const Translated t = translate(statement, &mSource);
     if (!t.sql.startsWith(QStringLiteral("SELECT"), Qt::CaseInsensitive))
         return Error(QStringLiteral("only SELECT statements return rows"));
     return queryTable(t.sql, t.binds);
@@ -310,8 +340,11 @@ Result<DataTable> runEngineQuery(const QString &statement, const QString &direct
         return table.error();
     SqlTable engine;
     if (Status s = engine.load(table.value()); !s)
-        return s.error();
-    return engine.run(statement);
+        return fileError(t.tableName, s.error().message);
+    Result<DataTable> result = engine.run(statement);
+    if (!result)
+        return fileError(t.tableName, result.error().message);
+    return result;
 }
 
 namespace {

@@ -40,6 +40,7 @@ public:
 
 private:
     Result<QString> column(const QString &field) const;
+    Error inTable(const Error &error) const;
     Status keepRowsAsStored();
     QString rowNumberName() const;
     Result<QSqlQuery> execute(const QString &sql, const QVariantList &binds) const;

@@ -2,6 +2,7 @@
 #include "SqliteFile.h"
 
 #include "FileSupport.h"
+#include "SqlErrors.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -112,20 +113,20 @@ Status storeTable(QSqlDatabase db, const QString &name, const DataTable &table)
     }
     if (!db.transaction() || !q.exec(QStringLiteral("DROP TABLE IF EXISTS ") + sqlIdentifier(name))
         || !q.exec(QStringLiteral("CREATE TABLE ") + sqlIdentifier(name) + u'(' + columns.join(u',') + u')'))
-        return Error(q.lastError().text(), name);
+        return Error(describeSqlError(q.lastError()), name);
     if (!q.prepare(QStringLiteral("INSERT INTO ") + sqlIdentifier(name) + QStringLiteral(" VALUES (")
                    + marks.join(u',') + u')'))
-        return Error(q.lastError().text(), name);
+        return Error(describeSqlError(q.lastError()), name);
     for (const QVariantList &row : table.rows) {
         for (int i = 0; i < table.fields.size(); ++i)
             q.bindValue(i, bindable(row.value(i), table.fields.at(i).type));
         if (!q.exec()) {
             db.rollback();
-            return Error(q.lastError().text(), name);
+            return Error(describeSqlError(q.lastError()), name);
         }
     }
     if (!db.commit())
-        return Error(db.lastError().text(), name);
+        return Error(describeSqlError(db.lastError()), name);
     return Status::success();
 }
 
@@ -169,7 +170,7 @@ Result<DataTable> tableFromQuery(QSqlQuery &q, const QList<DataField> &known)
         table.rows.append(row);
     }
     if (q.lastError().isValid())
-        return Error(q.lastError().text());
+        return Error(describeSqlError(q.lastError()));
     return table;
 }
 
@@ -178,7 +179,7 @@ Result<DataTable> loadTable(QSqlDatabase db, const QString &name)
     QSqlQuery info(db);
     QList<DataField> fields;
     if (!info.exec(QStringLiteral("PRAGMA table_info(") + sqlIdentifier(name) + u')'))
-        return Error(info.lastError().text(), name);
+        return Error(describeSqlError(info.lastError()), name);
     while (info.next()) {
         const QString declared = info.value(2).toString();
         const FieldType type = fieldTypeFromSql(declared);
@@ -189,7 +190,7 @@ Result<DataTable> loadTable(QSqlDatabase db, const QString &name)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT * FROM ") + sqlIdentifier(name)))
-        return Error(q.lastError().text(), name);
+        return Error(describeSqlError(q.lastError()), name);
     auto table = tableFromQuery(q, fields);
     if (table)
         table.value().name = name;

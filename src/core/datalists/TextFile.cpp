@@ -2,6 +2,7 @@
 // text list into a Paradox table beside it.
 #include "TextFile.h"
 
+#include "FieldNames.h"
 #include "FileSupport.h"
 #include "ParadoxFile.h"
 #include "shell/CaptionFile.h"
@@ -24,15 +25,23 @@ QString decodeTextFile(const QByteArray &bytes)
     return fromCp949(bytes);
 }
 
-QList<QStringList> parseCsv(const QString &text)
+QList<QStringList> parseCsv(const QString &text, QList<int> *lines)
 {
     QList<QStringList> records;
     QStringList record;
     QString value;
     bool quoted = false, any = false;
+    int line = 1, recordLine = 1;
+    const auto endRecord = [&](QStringList finished) {
+        records.append(std::move(finished));
+        if (lines)
+            lines->append(recordLine);
+    };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
+        if (c == u'\n' || (c == u'\r' && (i + 1 >= n || text.at(i + 1) != u'\n')))
+            ++line;
         if (quoted) {
             if (c == u'"') {
                 if (i + 1 < n && text.at(i + 1) == u'"') {
@@ -52,14 +61,17 @@ QList<QStringList> parseCsv(const QString &text)
             value.clear();
             any = true;
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') {
+                ++i; // the line break is counted at its '\n', which is skipped here
+                ++line;
+            }
             if (any || !value.isEmpty()) {
                 record.append(value);
-                records.append(record);
+                endRecord(record);
             } else {
-                records.append(QStringList()); // a blank line
+                endRecord(QStringList()); // a blank line
             }
+            recordLine = line;
             record.clear();
             value.clear();
             any = false;
@@ -70,10 +82,57 @@ QList<QStringList> parseCsv(const QString &text)
     }
     if (any || !value.isEmpty()) {
         record.append(value);
-        records.append(record);
+        endRecord(record);
     }
     return records;
 }
+
+namespace {
+
+// The number of values of a record, not counting empty ones at its end (a trailing comma).
+qsizetype usedValues(const QStringList &record)
+{
+    qsizetype n = record.size();
+    while (n > 0 && record.at(n - 1).isEmpty())
+        --n;
+    return n;
+}
+
+// A row with more values than the header names fields keeps them all: the table gets fields
+// F + column number for them, and a warning says which lines had them.
+void addFieldsForLongRows(DataTable &table, const QList<QStringList> &records, const QList<int> &lines)
+{
+    const qsizetype named = table.fields.size();
+    qsizetype widest = named;
+    QStringList longLines;
+    for (qsizetype r = 0; r < records.size(); ++r) {
+        const qsizetype used = usedValues(records.at(r));
+        if (used <= named)
+            continue;
+        widest = qMax(widest, used);
+        longLines.append(QString::number(lines.value(r)));
+    }
+    if (longLines.isEmpty())
+        return;
+    for (qsizetype c = named; c < widest; ++c)
+        table.fields.append({emptyFieldName(int(c)), FieldType::Text, 50});
+    const qsizetype shown = 5;
+    QString where = longLines.mid(0, shown).join(QStringLiteral(", "));
+    if (longLines.size() > shown)
+        where += QStringLiteral(" and %1 more").arg(longLines.size() - shown);
+    const QString added = widest - named == 1
+                              ? QStringLiteral("field %1").arg(table.fields.at(named).name)
+                              : QStringLiteral("fields %1 to %2").arg(table.fields.at(named).name,
+                                                                     table.fields.last().name);
+    table.warnings.append(QStringLiteral("%1 %2 more values than the header names fields (%3); "
+                                         "the extra values are kept in %4")
+                              .arg(longLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
+                                   where + (longLines.size() == 1 ? QStringLiteral(" has") : QStringLiteral(" have")))
+                              .arg(named)
+                              .arg(added));
+}
+
+} // namespace
 
 Result<DataTable> readTextFile(const QString &path)
 {
@@ -83,30 +142,33 @@ Result<DataTable> readTextFile(const QString &path)
     const QByteArray bytes = file.readAll();
     if (bytes.contains('\0'))
         return fileError(path, QStringLiteral("not a text file"));
-    QList<QStringList> records = parseCsv(decodeTextFile(bytes));
+    QList<int> lines;
+    QList<QStringList> records = parseCsv(decodeTextFile(bytes), &lines);
     while (!records.isEmpty() && records.last().isEmpty())
         records.removeLast();
     if (records.isEmpty())
         return fileError(path, QStringLiteral("the file has no header line"));
     QStringList names = records.takeFirst();
+    lines.removeFirst();
     if (names.size() > 1 && names.last().trimmed().isEmpty())
         names.removeLast();
     DataTable table;
     table.name = QFileInfo(path).fileName();
-    for (int i = 0; i < names.size(); ++i) {
-        const QString name = names.at(i).trimmed();
-        table.fields.append({name.isEmpty() ? QStringLiteral("F%1").arg(i + 1) : name, FieldType::Text, 50});
-    }
+    for (const QString &name : names) // empty and repeated names are made usable below
+        table.fields.append({name.trimmed(), FieldType::Text, 50});
+    addFieldsForLongRows(table, records, lines);
+    const qsizetype columns = table.fields.size();
     table.rows.reserve(records.size());
     for (const QStringList &record : records) {
         if (record.isEmpty())
             continue;
         QVariantList row;
-        row.reserve(names.size());
-        for (int i = 0; i < names.size(); ++i)
+        row.reserve(columns);
+        for (qsizetype i = 0; i < columns; ++i)
             row.append(record.value(i));
         table.rows.append(row);
     }
+    normaliseFieldNames(table);
     return table;
 }
 

@@ -11,7 +11,9 @@ namespace quill {
 QString decodeTextFile(const QByteArray &bytes);
 
 // Splits CSV text into records: quoted values may hold commas, doubled quotes and line breaks.
-QList<QStringList> parseCsv(const QString &text);
+// A blank line is an empty record. lines, when given, receives the 1-based line number each
+// record starts on.
+QList<QStringList> parseCsv(const QString &text, QList<int> *lines = nullptr);
 
 // The first record names the fields (a trailing empty name is dropped); every field is text.
 // Records with fewer values leave the rest empty; extra values are ignored.

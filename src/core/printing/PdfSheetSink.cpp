@@ -1,5 +1,7 @@
 #include "PdfSheetSink.h"
 
+#include "PdfTextMapping.h"
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,6 +15,8 @@ PdfSheetSink::~PdfSheetSink()
 {
     if (mPainter.isActive())
         mPainter.end();
+    mWriter.reset();
+    mFilter.reset();
     // A job that never ended leaves the target file as it was (the save file is discarded).
 }
 
@@ -23,7 +27,8 @@ Status PdfSheetSink::beginJob(const SheetJob &job)
     mFile = std::make_unique<QSaveFile>(mPath);
     if (!mFile->open(QIODevice::WriteOnly))
         return Error(mFile->errorString(), mPath);
-    mWriter = std::make_unique<QPdfWriter>(mFile.get());
+    mFilter = std::make_unique<PdfTextMappingFilter>(mFile.get());
+    mWriter = std::make_unique<QPdfWriter>(mFilter.get());
     mWriter->setResolution(Resolution);
     mWriter->setTitle(job.title);
     mWriter->setCreator(job.title);
@@ -63,6 +68,15 @@ Status PdfSheetSink::endJob()
     mWriter.reset();
     if (!mFile)
         return {};
+    mFilter->close();
+    const bool passed = !mFilter->failed();
+    mFilter.reset();
+    if (!passed) {
+        const Error error(mFile->errorString(), mPath);
+        mFile->cancelWriting();
+        mFile.reset();
+        return error;
+    }
     if (mPages == 0) {
         mFile->cancelWriting();
         mFile.reset();
@@ -79,6 +93,7 @@ void PdfSheetSink::cancelJob()
     if (mPainter.isActive())
         mPainter.end();
     mWriter.reset();
+    mFilter.reset();
     if (mFile)
         mFile->cancelWriting();
     mFile.reset();

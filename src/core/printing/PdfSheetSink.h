@@ -12,6 +12,8 @@ class QSaveFile;
 
 namespace quill {
 
+class PdfTextMappingFilter;
+
 // The file is replaced only when the job ends well (written through a temporary file).
 class PdfSheetSink : public SheetSink {
 public:
@@ -33,6 +35,7 @@ public:
 private:
     QString mPath;
     std::unique_ptr<QSaveFile> mFile;
+    std::unique_ptr<PdfTextMappingFilter> mFilter; // between the writer and the file
     std::unique_ptr<QPdfWriter> mWriter;
     QPainter mPainter;
     int mPages = 0;
