@@ -1,5 +1,5 @@
-// Opening a document in the main window: a sound file replaces the open document, a damaged one
-// leaves it as it was.
+// Opening a document in the main window: a sound file replaces the open document; a damaged one
+// or a refused offer of its readable part leaves it as it was.
 #include "editor/MainWindow.h"
 
 #include "document/DocumentFile.h"
@@ -70,6 +70,11 @@ void TestOpenDocument::init()
     mMessages.clear();
     mServices = PrintServices();
     mServices.showMessage = [this](QWidget *, const QString &text) { mMessages << text; };
+    // Opening only the readable part of a damaged file is offered; the test declines.
+    mServices.askYesNo = [this](QWidget *, const QString &, const QString &text) {
+        mMessages << text;
+        return false;
+    };
 }
 
 QString TestOpenDocument::writtenDocument(int pages)

@@ -1,55 +1,102 @@
+// The editor's main window: creates the parts and wires them together.
 #include "MainWindow.h"
 
-#include "document/DocumentFile.h"
+#include "catalogue/NewJobFrm.h"
+#include "catalogue/UserCatalogue.h"
 #include "document/DocumentSummary.h"
+#include "document/EditHistory.h"
+#include "document/InnerCutOutline.h"
+#include "document/SampleSheet.h"
+#include "editor/DocumentController.h"
+#include "editor/EditorActions.h"
+#include "editor/WorkPanel.h"
+#include "editor/ZR_WorkSpace.h"
+#include "editor/ZoomPercentBox.h"
+#include "editor/prvLabelWorkForm.h"
 #include "print/PrintCommand.h"
-#include "shell/QuillSettings.h"
+#include "printing/PrintDataList.h"
+#include "shell/AutoSaveTimer.h"
+#include "shell/DocumentRecovery.h"
+#include "shell/HelpLinks.h"
+#include "shell/RecentFilesMenu.h"
+#include "shell/RecoveryOffer.h"
+#include "shell/ShellSession.h"
+#include "shell/SingleInstance.h"
+#include "shell/Splash.h"
+#include "shell/UpdateChecker.h"
+#include "shell/ZR_HistoryList.h"
 
-#include <QAction>
-#include <QFile>
-#include <QFileDialog>
-#include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
+#include <QCloseEvent>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
 namespace quill {
 
+EditorEnvironment EditorEnvironment::system(const CaptionFile &captions, QSettings *settings,
+                                            const AppFolders &folders)
+{
+    EditorEnvironment env;
+    env.captions = &captions;
+    env.settings = settings;
+    env.folders = folders;
+    env.tempFolder = folders.tempDir();
+    env.print = PrintServices::system();
+    env.documents = DocumentServices::system();
+    env.newJob = NewJobServices::system();
+    env.prompts = WorkAreaPrompts::system();
+    return env;
+}
+
 namespace {
 
-// The Windows form of a file filter ("text|pattern|text|pattern") in Qt's form.
-QString qtFileFilter(const QString &windowsFilter)
+// The environment of the older constructors: system dialogs unless print services say
+// otherwise for messages (tests), the default folders.
+EditorEnvironment environmentFor(const CaptionFile &captions, QSettings &settings,
+                                 const PrintServices &services)
 {
-    const QStringList parts = windowsFilter.split(u'|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString &text = parts.at(i);
-        const QString pattern = QString(parts.at(i + 1)).replace(u';', u' ');
-        filters << (text.contains(u'(') ? text : text + QStringLiteral(" (") + pattern + u')');
+    EditorEnvironment env = EditorEnvironment::system(captions, &settings, AppFolders());
+    env.print = services;
+    if (services.showMessage) {
+        env.documents.tell = services.showMessage;
+        env.prompts.warn = [tell = services.showMessage](QWidget *w, const QString &, const QString &text) {
+            tell(w, text);
+        };
+        env.newJob.showMessage = services.showMessage;
     }
-    return filters.join(QStringLiteral(";;"));
+    // A question nobody can answer (no yes/no service given) is answered No.
+    const auto yesNo = services.askYesNo;
+    env.documents.ask = [yesNo](QWidget *w, const QString &caption, const QString &text, bool withCancel) {
+        if (!yesNo)
+            return withCancel ? DocumentServices::Answer::Cancel : DocumentServices::Answer::No;
+        return yesNo(w, caption, text) ? DocumentServices::Answer::Yes : DocumentServices::Answer::No;
+    };
+    env.prompts.askYesNo = yesNo ? yesNo : [](QWidget *, const QString &, const QString &) { return false; };
+    return env;
+}
+
+// The system's services over the user's own settings (opened by the window) and folders.
+EditorEnvironment userEnvironment(const CaptionFile &captions)
+{
+    return EditorEnvironment::system(captions, nullptr, AppFolders());
 }
 
 } // namespace
 
 MainWindow::MainWindow(const CaptionFile &captions, QWidget *parent)
-    : MainWindow(captions, openUserSettings(), PrintServices::system(), parent)
+    : MainWindow(userEnvironment(captions), parent)
 {
 }
 
 MainWindow::MainWindow(const CaptionFile &captions, QSettings &settings,
-    const PrintServices &services, QWidget *parent)
-    : QMainWindow(parent), mCaptions(captions), mSettings(&settings), mServices(services)
+                       const PrintServices &services, QWidget *parent)
+    : MainWindow(environmentFor(captions, settings, services), parent)
 {
-    setUp();
 }
 
-MainWindow::MainWindow(const CaptionFile &captions, std::unique_ptr<QSettings> settings,
-    const PrintServices &services, QWidget *parent)
-    : QMainWindow(parent), mCaptions(captions), mOwnedSettings(std::move(settings)),
-      mSettings(mOwnedSettings.get()), mServices(services)
+MainWindow::MainWindow(const EditorEnvironment &environment, QWidget *parent)
+    : QMainWindow(parent), mEnv(environment), mCaptions(*mEnv.captions)
 {
     setUp();
 }
@@ -58,140 +105,218 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::setUp()
 {
-    mPrint = std::make_unique<PrintCommand>(mDocument, mCaptions, *mSettings, mServices, this);
-    mPrint->setAutoSaveHook([this](bool active) { setAutoSaveActive(active); });
-    mStatusLabel = new QLabel(this);
-    statusBar()->addWidget(mStatusLabel, 1);
-    setCentralWidget(new QWidget(this));
-    createActions();
-    resize(1024, 768);
-    connect(&mDocument, &LabelDocument::changed, this, &MainWindow::refreshTexts);
+    if (!mEnv.settings) {
+        mOwnedSettings = openUserSettings();
+        mEnv.settings = mOwnedSettings.get();
+    }
+    if (mEnv.tempFolder.isEmpty())
+        mEnv.tempFolder = mEnv.folders.tempDir();
+    readSettings();
+    // The window always shows a sheet: the sample one until New or Open replaces it.
+    TZR_LabelSize sheet;
+    const QString fileLabel = mCaptions.read(QStringLiteral("LabelType"), QStringLiteral("FileLabel"));
+    if (sheet.fillFromCatalogueRecord(sampleSheetRecord(), fileLabel, true))
+        mDocument.newDocument(sheet);
+    createParts();
+    createStatusBar();
+    connectParts();
+    connectCommands();
+    resize(1180, 820);
     refreshTexts();
 }
 
-void MainWindow::createActions()
+void MainWindow::readSettings()
 {
-    // The menu's own texts; the tool bar's hints come from the caption file.
-    QMenu *file = menuBar()->addMenu(QStringLiteral("파일"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    QAction *open = file->addAction(QStringLiteral("열기..."), this, &MainWindow::OpenBtnClick);
-    open->setObjectName(QStringLiteral("N2"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction *preview
-        = file->addAction(QStringLiteral("미리보기"), this, [this] { mPrint->PreviewBtnClick(); });
-    preview->setObjectName(QStringLiteral("N9"));
-    QAction *print
-        = file->addAction(QStringLiteral("인쇄"), this, [this] { mPrint->PrintBtnClick(); });
-    print->setObjectName(QStringLiteral("N10"));
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addSeparator();
-    QAction *quit = file->addAction(QStringLiteral("끝내기"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("N13"));
+    const SettingsLoad load = QuillSettings::read(*mEnv.settings, SettingsDefaults::forFolders(mEnv.folders));
+    mValues = load.settings;
+    mAutoSaveEnabled = mValues.autoSave;
+}
 
-    // Tool buttons for the same commands, with the caption file's hints.
-    QToolBar *bar = addToolBar(QStringLiteral("파일"));
-    bar->setObjectName(QStringLiteral("MainToolBar"));
-    struct Button {
-        QAction *action;
-        const char *name;
-        QString text;
-    };
-    const Button buttons[] = {{open, "OpenBtn", QStringLiteral("열기")},
-        {preview, "PreviewBtn", QStringLiteral("미리보기")},
-        {print, "PrintBtn", QStringLiteral("인쇄")}};
-    for (const Button &b : buttons) {
-        const QString name = QString::fromLatin1(b.name);
-        QAction *button = bar->addAction(b.text, b.action, &QAction::trigger);
-        button->setObjectName(name);
-        button->setToolTip(mCaptions.read(QStringLiteral("ButtonHint"), name));
+void MainWindow::createParts()
+{
+    mActions = new EditorActions(mCaptions, this);
+    mActions->install(this);
+    // The format tool bar starts with a white fill and a black line.
+    mActions->setButtonColour(EditorCommand::FillColor, Qt::white);
+    mActions->setButtonColour(EditorCommand::LineColor, Qt::black);
+    mWorkPanel = new WorkPanel(this);
+    setCentralWidget(mWorkPanel);
+    workSpace()->setDocument(&mDocument);
+    mZoomBox = new ZoomPercentBox(workSpace(), mEnv.prompts, this);
+    mActions->replaceControl(EditorControl::ZoomPercentBox, mZoomBox);
+    mOverview = new TprvLabelWorkForm(&mDocument, mCaptions, mEnv.prompts, this);
+
+    mDocuments = new DocumentController(mDocument, mCaptions, mEnv.documents, this);
+    mPrint = std::make_unique<PrintCommand>(mDocument, mCaptions, *mEnv.settings, mEnv.print, this);
+    mHistory = std::make_unique<EditHistory>(mEnv.tempFolder);
+    mHistory->setDocument(&mDocument);
+    mHistory->setFlags({mValues.undoCreate, mValues.undoMove, mValues.undoModify});
+    mHistory->removeAll(); // snapshots of an earlier run are of no use to this one
+    mRecovery = std::make_unique<DocumentRecovery>();
+    mAutoSave = new AutoSaveTimer(this);
+    mAutoSave->setEnabled(mAutoSaveEnabled);
+    mAutoSave->watch(this);
+    mAutoSave->setWriter([this] { return mRecovery->autoSave(mDocument, mValues.autoSaveFolder); });
+
+    mRecentFiles = new TZR_HistoryList(mEnv.settings, this);
+    mRecentFiles->load(*mEnv.settings);
+    mRecentFiles->setMaximum(mValues.recentFileCount);
+    mRecentMenu = new RecentFilesMenu(*mRecentFiles, mActions->fileMenu(), this);
+    mHelp = new HelpLinks(mCaptions, mEnv.folders, this, this);
+    mUpdates = new UpdateChecker(mCaptions, QuillSettings::installedVersion(*mEnv.settings, QString()), this, this);
+}
+
+void MainWindow::createStatusBar()
+{
+    mStatusLabel = new QLabel(this);
+    mStatusLabel->setObjectName(QStringLiteral("StatusSheet"));
+    mPointerLabel = new QLabel(this);
+    mPointerLabel->setObjectName(QStringLiteral("StatusPointer"));
+    mPointerLabel->setMinimumWidth(180);
+    statusBar()->addWidget(mStatusLabel, 1);
+    statusBar()->addPermanentWidget(mPointerLabel);
+}
+
+void MainWindow::connectParts()
+{
+    connect(&mDocument, &LabelDocument::changed, this, &MainWindow::refreshTexts);
+    connect(&mDocument, &LabelDocument::modifiedChanged, this, &MainWindow::refreshTexts);
+    connect(mWorkPanel, &WorkPanel::pointerTextChanged, mPointerLabel, &QLabel::setText);
+    connect(mZoomBox, &ZoomPercentBox::zoomStateChanged, this, &MainWindow::updateZoomCommands);
+    const auto leaveCell = [this] { mHistory->cutBack(); };
+    connect(mOverview, &TprvLabelWorkForm::aboutToLeaveCell, this, leaveCell);
+
+    connect(mDocuments, &DocumentController::busy, this, [this](bool running) { setAutoSaveActive(!running); });
+    mPrint->setAutoSaveHook([this](bool active) { setAutoSaveActive(active); });
+    connect(mDocuments, &DocumentController::documentReplaced, this, &MainWindow::documentReplaced);
+    connect(mDocuments, &DocumentController::opened, this, [this](const QString &path) { mRecentFiles->add(path); });
+    connect(mDocuments, &DocumentController::saved, this, [this](const QString &path) {
+        mRecentFiles->add(path);
+        mRecovery->discard(&mDocument); // the work is safe in the user's own file now
+        refreshTexts();
+    });
+    connect(mRecentMenu, &RecentFilesMenu::openRequested, this, &MainWindow::openDocument);
+    connect(mAutoSave, &AutoSaveTimer::failed, this, [this](const QString &text) {
+        statusBar()->showMessage(text, 10000);
+    });
+}
+
+TZR_WorkSpace *MainWindow::workSpace() const
+{
+    return mWorkPanel->workSpace();
+}
+
+PaperCatalogue *MainWindow::catalogue()
+{
+    if (!mCatalogue) {
+        Result<PaperCatalogue> opened = openUserCatalogue(mEnv.folders);
+        if (!opened) {
+            tell(opened.error().message);
+            return nullptr;
+        }
+        mCatalogue = std::make_unique<PaperCatalogue>(std::move(opened).value());
     }
+    return mCatalogue.get();
+}
+
+// The new job dialog, opened on the product of the open document.
+std::optional<TZR_LabelSize> MainWindow::chooseSheet()
+{
+    PaperCatalogue *products = catalogue();
+    if (!products)
+        return std::nullopt;
+    TNewJobFrm dialog(*products, mCaptions, mEnv.folders.catalogueFilePath(), mEnv.folders.resourceDir(),
+                      mEnv.newJob, this);
+    dialog.chooseProduct(mDocument.labelSize().labelCode());
+    if (!mEnv.newJob.execDialog(dialog))
+        return std::nullopt;
+    return dialog.labelSize();
 }
 
 bool MainWindow::newDocument(const TZR_LabelSize &sheet)
 {
-    const Status s = mDocument.newDocument(sheet);
-    if (!s)
-        statusBar()->showMessage(s.error().message);
-    refreshTexts();
-    return s.ok();
+    return mDocuments->startDocument(sheet);
 }
 
 bool MainWindow::openDocument(const QString &path)
 {
-    setAutoSaveActive(false);
-    QStringList warnings;
-    const Status read = readDocumentFile(path, warnings);
-    setAutoSaveActive(true);
-    if (!read) {
-        const Error &e = read.error();
-        QString text = QStringLiteral("라벨 파일을 열 수 없습니다: %1\n%2").arg(path, e.message);
-        if (!e.where.isEmpty() && e.where != path)
-            text += u'\n' + e.where;
-        tell(text);
-        return false;
-    }
-    refreshTexts();
-    if (!warnings.isEmpty())
-        tell(warnings.join(u'\n'));
-    return true;
-}
-
-Status MainWindow::readDocumentFile(const QString &path, QStringList &warnings)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error(file.errorString(), path);
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Error(file.errorString(), path);
-    // Read on the side first: a damaged file would otherwise replace the open document with
-    // the part of it that could be read.
-    LabelDocument trial;
-    const Result<ReadReport> tried = readDocumentBytes(trial, data, path);
-    if (!tried)
-        return tried.error();
-    if (!tried.value().complete()) {
-        const ReadProblem &problem = tried.value().problems.first();
-        return Error(problem.message, problem.where);
-    }
-    const Result<ReadReport> read = readDocumentBytes(mDocument, data, path);
-    if (!read)
-        return read.error();
-    warnings = read.value().warnings;
-    return {};
+    return mDocuments->open(path);
 }
 
 void MainWindow::OpenBtnClick()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), openFileFilter());
-    if (!path.isEmpty())
-        openDocument(path);
+    mDocuments->open();
 }
 
-QString MainWindow::openFileFilter() const
+// After New, Change label paper and Open: a fresh history, zoom 100 at the top left, the
+// records of the new data lists, and no recovery file of the document that went.
+void MainWindow::documentReplaced()
 {
-    const QString section = QStringLiteral("OpenSave");
-    const QString key = QStringLiteral("FileFilter");
-    const QString filter
-        = mCaptions.contains(section, key) ? qtFileFilter(mCaptions.read(section, key)) : QString();
-    return filter.isEmpty() ? QStringLiteral("QuillLabel 라벨 파일 (*.qbl)") : filter;
+    mRecovery->discard();
+    showNewContents();
+}
+
+void MainWindow::showNewContents()
+{
+    mHistory->clear();
+    workSpace()->setZoom(100);
+    mZoomBox->applyZoom(100);
+    mActions->action(EditorCommand::ShowGrid)->setChecked(workSpace()->isGridVisible());
+    refreshFieldValues();
+    refreshTexts();
+}
+
+// The first record of each data list, for the field-bound objects of the work area and the
+// overview. A list that cannot be read shows the objects' own texts.
+void MainWindow::refreshFieldValues()
+{
+    const auto firstRecord = [](const QString &path, const QString &table) {
+        QHash<QString, QString> values;
+        if (path.isEmpty())
+            return values;
+        Result<PrintDataList> list = PrintDataList::open(path, table);
+        if (list && list.value().recordCount() > 0) {
+            list.value().first();
+            values = list.value().values();
+        }
+        return values;
+    };
+    mLabelRecord = firstRecord(mDocument.labelDataListPath(), mDocument.labelDataListTable());
+    mBarcodeRecord = firstRecord(mDocument.barcodeDataListPath(), mDocument.barcodeDataListTable());
+    if (mLabelRecord.isEmpty() && mBarcodeRecord.isEmpty()) {
+        workSpace()->clearFieldValues();
+        mOverview->clearFieldValues();
+        return;
+    }
+    const QString empty = mCaptions.read(QStringLiteral("Option"), QStringLiteral("dbnull"));
+    workSpace()->setFieldValues(mLabelRecord, mBarcodeRecord, empty);
+    mOverview->setFieldValues(mLabelRecord, mBarcodeRecord, empty);
 }
 
 void MainWindow::setAutoSaveActive(bool active)
 {
-    mAutoSaveActive = active && mAutoSaveEnabled;
+    mBusy = qMax(0, mBusy + (active ? -1 : 1));
+    if (active)
+        mAutoSave->resume();
+    else
+        mAutoSave->suspend();
+}
+
+bool MainWindow::isAutoSaveActive() const
+{
+    return mAutoSaveEnabled && mBusy == 0;
 }
 
 void MainWindow::setAutoSaveEnabled(bool enabled)
 {
     mAutoSaveEnabled = enabled;
-    mAutoSaveActive = enabled;
+    mAutoSave->setEnabled(enabled);
 }
 
 void MainWindow::tell(const QString &text)
 {
-    if (mServices.showMessage)
-        mServices.showMessage(this, text);
+    if (mEnv.documents.tell)
+        mEnv.documents.tell(this, text);
 }
 
 QString MainWindow::statusText() const
@@ -201,8 +326,75 @@ QString MainWindow::statusText() const
 
 void MainWindow::refreshTexts()
 {
-    setWindowTitle(mainWindowCaption(mCaptions, mDocument.fileName()));
+    QString caption = mainWindowCaption(mCaptions, mDocument.fileName());
+    if (mDocument.isModified())
+        caption += QStringLiteral(" *");
+    setWindowTitle(caption);
     mStatusLabel->setText(sheetSummaryText(mDocument.labelSize(), mCaptions));
+    mActions->setCommandEnabled(EditorCommand::Save, true);
+}
+
+void MainWindow::updateZoomCommands()
+{
+    mActions->setCommandEnabled(EditorCommand::ZoomIn, mZoomBox->canZoomIn());
+    mActions->setCommandEnabled(EditorCommand::ZoomOut, mZoomBox->canZoomOut());
+}
+
+void MainWindow::startUp(const QStringList &arguments)
+{
+    auto *timer = new StartupTimer([this](const QString &path) { openDocument(path); },
+                                   [this] { mDocuments->newDocument(); }, this);
+    timer->setRecoveryOffer([this] { return offerRecovery(); });
+    timer->start(arguments);
+    mUpdates->checkAtStartup();
+}
+
+// Documents auto-saved before a crash: offered back, never deleted unasked.
+bool MainWindow::offerRecovery()
+{
+    const QStringList folders{mValues.autoSaveFolder, mEnv.folders.dataDir()};
+    return RecoveryOffer::offer(folders, [this](const RecoveryEntry &entry) {
+        mRecovery->discard(&mDocument);
+        Result<ReadReport> read = mRecovery->recover(mDocument, entry);
+        if (!read) {
+            tell(read.error().message);
+            return false;
+        }
+        showNewContents(); // the recovery file stays: the work is saved nowhere else
+        return true;
+    }, this);
+}
+
+void MainWindow::takeHandOver(const QStringList &paths)
+{
+    SingleInstance::bringForward(this);
+    if (!paths.isEmpty())
+        openDocument(paths.first());
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (mOverviewPlaced)
+        return;
+    // The overview sits at the work area's top right, clear of the vertical scroll bar.
+    mOverviewPlaced = true;
+    const QPoint topRight = mWorkPanel->mapToGlobal(QPoint(mWorkPanel->width(), 0));
+    mOverview->adjustSize();
+    mOverview->move(topRight.x() - mOverview->width() - 14, topRight.y() + 56);
+    mOverview->show();
+    mActions->action(EditorCommand::ShowOverview)->setChecked(true);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    ShellSession session(*mHistory, *mRecovery, *mRecentFiles, *mEnv.settings);
+    if (!session.close([this] { return mDocuments->maySwitchDocument(); }, &mDocument)) {
+        event->ignore();
+        return;
+    }
+    mOverview->close();
+    event->accept();
 }
 
 } // namespace quill

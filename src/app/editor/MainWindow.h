@@ -1,11 +1,13 @@
-// The editor's main window: the open document, its status text and caption, the File menu.
+// The editor's main window. It only assembles: the action set with the menus and tool bars,
+// the work area with its rulers, the cell overview, the document commands, printing, the
+// auto-save, the recent files and the help, each a class of its own, wired together here.
 #pragma once
 
 #include "document/LabelDocument.h"
-#include "print/PrintServices.h"
-#include "shell/AppFolders.h"
-#include "shell/CaptionFile.h"
+#include "editor/EditorEnvironment.h"
+#include "shell/QuillSettings.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 
@@ -15,58 +17,119 @@ class QSettings;
 
 namespace quill {
 
+class AutoSaveTimer;
+class DocumentController;
+class DocumentRecovery;
+class EditHistory;
+class EditorActions;
+class HelpLinks;
+class PaperCatalogue;
 class PrintCommand;
+class RecentFilesMenu;
+class TZR_HistoryList;
+class TZR_WorkSpace;
+class TprvLabelWorkForm;
+class UpdateChecker;
+class WorkPanel;
+class ZoomPercentBox;
+enum class EditorCommand;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // The window reads its texts from captions; it does not take ownership of anything passed.
-    // This one prints through the system's printers and keeps its settings in the user's.
+    // The system's services, the user's settings and the default folders.
     explicit MainWindow(const CaptionFile &captions, QWidget *parent = nullptr);
-    // settings must outlive the window; services are copied.
+    // settings must outlive the window; services are copied; folders are the default ones.
     MainWindow(const CaptionFile &captions, QSettings &settings, const PrintServices &services,
-        QWidget *parent = nullptr);
+               QWidget *parent = nullptr);
+    explicit MainWindow(const EditorEnvironment &environment, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     LabelDocument &document() { return mDocument; }
-    // Starts a new document on a sheet; false (with the reason in the status bar) on failure.
+    // A new document on sheet without any question (start-up, tests).
     bool newDocument(const TZR_LabelSize &sheet);
+    // Open with the save question; the file's problems are told, the open document stays.
+    bool openDocument(const QString &path);
+    // "불러오기": asks for a document file and opens it.
+    void OpenBtnClick();
     QString statusText() const;
 
-    // Reads the document at path into the window. A file that cannot be read or is damaged
-    // anywhere is not opened: its problem is told in a message box and the open document stays
-    // as it was, so that nothing is lost to a half-read file.
-    bool openDocument(const QString &path);
-    // "열기...": asks for a document file and opens it.
-    void OpenBtnClick();
-
+    DocumentController &documents() { return *mDocuments; }
     PrintCommand &printCommand() { return *mPrint; }
+    EditorActions &actions() { return *mActions; }
+    TZR_WorkSpace *workSpace() const;
+    WorkPanel *workPanel() const { return mWorkPanel; }
+    ZoomPercentBox *zoomBox() const { return mZoomBox; }
+    TprvLabelWorkForm *overview() const { return mOverview; }
+    EditHistory &history() { return *mHistory; }
+    TZR_HistoryList &recentFiles() { return *mRecentFiles; }
+    AutoSaveTimer &autoSaveTimer() { return *mAutoSave; }
+    DocumentRecovery &recovery() { return *mRecovery; }
+    const QuillSettings &settingsValues() const { return mValues; }
 
-    // The auto-save timer's switch: commands that must not be interrupted by an auto-save turn
-    // it off and on again. Only runs while auto-save is enabled in the settings.
+    // Commands that must not be interrupted by an auto-save suspend it while they run.
     void setAutoSaveActive(bool active);
-    bool isAutoSaveActive() const { return mAutoSaveActive; }
+    bool isAutoSaveActive() const;
     void setAutoSaveEnabled(bool enabled);
 
-private:
-    MainWindow(const CaptionFile &captions, std::unique_ptr<QSettings> settings,
-        const PrintServices &services, QWidget *parent);
-    void setUp();
-    void createActions();
-    Status readDocumentFile(const QString &path, QStringList &warnings);
-    QString openFileFilter() const;
-    void tell(const QString &text);
-    void refreshTexts();
+    // The start-up after the window is shown: the recovery offer, then the document named in
+    // arguments (as QCoreApplication gives them) or New.
+    void startUp(const QStringList &arguments);
+    // Opens documents handed over by a second launch and comes to the front.
+    void takeHandOver(const QStringList &paths);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setUp();
+    void readSettings();
+    void createParts();
+    void createStatusBar();
+    void connectParts();
+    void connectCommands();
+    void connectFileCommands();
+    void connectViewCommands();
+    void connectHelpCommands();
+    void on(EditorCommand id, std::function<void()> handler);
+    std::optional<TZR_LabelSize> chooseSheet();
+    PaperCatalogue *catalogue();
+    void documentReplaced();
+    void showNewContents();
+    void refreshFieldValues();
+    void refreshTexts();
+    void tell(const QString &text);
+    void showSettings();
+    void updateZoomCommands();
+    bool offerRecovery();
+
+    EditorEnvironment mEnv;
     const CaptionFile &mCaptions;
     std::unique_ptr<QSettings> mOwnedSettings;
-    QSettings *mSettings = nullptr;
-    PrintServices mServices;
+    QuillSettings mValues;
     LabelDocument mDocument;
+    EditorActions *mActions = nullptr;
+    WorkPanel *mWorkPanel = nullptr;
+    ZoomPercentBox *mZoomBox = nullptr;
+    TprvLabelWorkForm *mOverview = nullptr;
+    DocumentController *mDocuments = nullptr;
     std::unique_ptr<PrintCommand> mPrint;
+    std::unique_ptr<EditHistory> mHistory;
+    std::unique_ptr<DocumentRecovery> mRecovery;
+    AutoSaveTimer *mAutoSave = nullptr;
+    TZR_HistoryList *mRecentFiles = nullptr;
+    RecentFilesMenu *mRecentMenu = nullptr;
+    HelpLinks *mHelp = nullptr;
+    UpdateChecker *mUpdates = nullptr;
+    std::unique_ptr<PaperCatalogue> mCatalogue;
     QLabel *mStatusLabel = nullptr;
+    QLabel *mPointerLabel = nullptr;
+    QHash<QString, QString> mLabelRecord;
+    QHash<QString, QString> mBarcodeRecord;
+    int mBusy = 0;
     bool mAutoSaveEnabled = true;
-    bool mAutoSaveActive = true;
+    bool mOverviewPlaced = false;
 };
 
 } // namespace quill

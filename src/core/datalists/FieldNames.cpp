@@ -1,6 +1,7 @@
 // Field names a list can be opened with, whatever its header row holds.
 #include "FieldNames.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace quill {
@@ -21,6 +22,9 @@ QString cleaned(const QString &name)
     }
     return text.trimmed();
 }
+
+// A sheet of thousands of unnamed columns is told in a few lines, not thousands.
+constexpr int MaxNamedWarnings = 20;
 
 QString quotedName(const QString &name)
 {
@@ -46,16 +50,21 @@ int normaliseFieldNames(DataTable &table)
 
     int changed = 0;
     QSet<QString> used;
+    QHash<QString, int> nextSuffix; // per repeated name: the suffix to try first
     for (int c = 0; c < table.fields.size(); ++c) {
         const QString original = table.fields.at(c).name;
         QString name = wanted.at(c);
-        if (used.contains(name.toCaseFolded())) {
+        const QString key = name.toCaseFolded();
+        if (used.contains(key)) {
+            // A header of thousands of equal names must not cost thousands of tries each.
+            int &k = nextSuffix[key];
             QString candidate;
-            for (int k = 2;; ++k) {
+            for (k = qMax(k, 2);; ++k) {
                 candidate = name + QStringLiteral("_%1").arg(k);
                 if (!taken.contains(candidate.toCaseFolded()))
                     break;
             }
+            ++k;
             name = candidate;
             taken.insert(name.toCaseFolded());
         }
@@ -63,7 +72,8 @@ int normaliseFieldNames(DataTable &table)
         if (name == original)
             continue;
         table.fields[c].name = name;
-        ++changed;
+        if (++changed > MaxNamedWarnings)
+            continue;
         const QString given = cleaned(original);
         if (given.isEmpty()) {
             table.warnings.append(QStringLiteral("column %1 has no name in the header; it is called %2")
@@ -74,6 +84,9 @@ int normaliseFieldNames(DataTable &table)
                     .arg(c + 1).arg(quotedName(given), quotedName(name)));
         }
     }
+    if (changed > MaxNamedWarnings)
+        table.warnings.append(QStringLiteral("%1 more columns were given names of their own")
+                                  .arg(changed - MaxNamedWarnings));
     return changed;
 }
 

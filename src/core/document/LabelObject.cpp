@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <atomic>
+
 namespace quill {
 
 namespace {
@@ -28,9 +30,16 @@ void LabelObject::setBounds(const QRect &bounds)
     setValue(kHeight, bounds.height());
 }
 
+quint64 LabelObject::nextRevision()
+{
+    static std::atomic<quint64> last{0};
+    return ++last;
+}
+
 void LabelObject::valueChanged(int index)
 {
     mMetafileValid = false;
+    mRevision = nextRevision();
     const QList<PropertyDef> &properties = classInfo().properties;
     if (index < 0 || index >= properties.size())
         return;

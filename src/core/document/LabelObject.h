@@ -43,7 +43,16 @@ public:
     const QPicture &renderToMetafile(const PaintContext &context = {}) const;
     // Drops the recorded picture; for state that changes outside the property values (table
     // cells, pictures held by members). Value changes drop it by themselves.
-    void invalidateMetafile() const { mMetafileValid = false; }
+    void invalidateMetafile() const
+    {
+        mMetafileValid = false;
+        mRevision = nextRevision();
+    }
+    // A number that changes with every change of the object's drawing (its values, or state
+    // announced through invalidateMetafile()), unique among all objects of the process; a copy
+    // keeps the original's number until either changes. Views compare it to know what to
+    // draw again.
+    quint64 revision() const { return mRevision; }
 
 protected:
     explicit LabelObject(const ClassInfo &info) : PersistentObject(info) {}
@@ -55,11 +64,13 @@ protected:
 
 private:
     bool metafileMatches(const PaintContext &context) const;
+    static quint64 nextRevision();
 
     // What the recorded picture was drawn with.
     mutable QPicture mMetafile;
     mutable bool mMetafileValid = false;
     mutable PaintContext mMetafileContext;
+    mutable quint64 mRevision = nextRevision();
     mutable QHash<QString, QString> mMetafileLabelRecord;
     mutable QHash<QString, QString> mMetafileBarcodeRecord;
 };

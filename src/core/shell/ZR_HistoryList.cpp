@@ -58,6 +58,14 @@ bool TZR_HistoryList::add(const QString &path)
     return true;
 }
 
+bool TZR_HistoryList::remove(const QString &path)
+{
+    if (mItems.removeIf([&](const Item &item) { return item.path == path; }) == 0)
+        return false;
+    Q_EMIT changed();
+    return true;
+}
+
 bool TZR_HistoryList::putOnTop(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))

@@ -45,6 +45,8 @@ public:
     // Puts path on top: an item with the same path moves up, a new one pushes the oldest out when
     // the list is full. An empty path or one whose file does not exist is ignored (false).
     bool add(const QString &path);
+    // Takes path off the list (a document found missing when chosen); false when not listed.
+    bool remove(const QString &path);
 
     // Replaces the list by the stored one: File0.. until a value is missing, added from the
     // last to the first so that File0 ends on top; files that no longer exist are dropped.

@@ -1,0 +1,93 @@
+// quill-screenshots: takes the pictures of the editor that the README and the user guide show,
+// from the real windows on a real display (run under Xvfb by scripts/screenshots.sh).
+// Usage: quill-screenshots OUTPUT_FOLDER DOCUMENT
+#include "catalogue/NewJobFrm.h"
+#include "catalogue/UserCatalogue.h"
+#include "editor/DocumentController.h"
+#include "editor/MainWindow.h"
+#include "editor/ZR_WorkSpace.h"
+#include "editor/ZoomPercentBox.h"
+#include "editor/prvLabelWorkForm.h"
+#include "shell/AppFolders.h"
+#include "shell/CaptionFile.h"
+#include "shell/ProgramSetup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QTextStream>
+#include <QThread>
+
+namespace {
+
+void settle(int ms = 600)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+}
+
+// The screen as the user sees it, cut to the window's frame.
+bool shoot(QWidget *window, const QString &path)
+{
+    settle();
+    QScreen *screen = window->screen();
+    const QRect frame = window->frameGeometry();
+    QPixmap picture = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    return !picture.isNull() && picture.save(path);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("TALVERO"));
+    QApplication::setApplicationName(QStringLiteral("QuillLabel"));
+    QTextStream err(stderr);
+    if (argc != 3) {
+        err << "usage: quill-screenshots OUTPUT_FOLDER DOCUMENT\n";
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString document = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    QDir().mkpath(out);
+    quill::prepareProgram();
+    quill::AppFolders folders;
+    folders.seed();
+    const quill::CaptionFile captions(folders.captionFilePath());
+    QSettings settings(QDir(folders.dataHome()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    quill::EditorEnvironment env = quill::EditorEnvironment::system(captions, &settings, folders);
+    quill::MainWindow window(env);
+    window.resize(1280, 860);
+    window.show();
+    if (!window.openDocument(document)) {
+        err << "quill-screenshots: cannot open " << document << "\n";
+        return 1;
+    }
+    bool ok = shoot(&window, QDir(out).filePath(QStringLiteral("main-100.png")));
+    window.zoomBox()->applyZoom(200);
+    ok = shoot(&window, QDir(out).filePath(QStringLiteral("main-200.png"))) && ok;
+    window.zoomBox()->applyZoom(100);
+    window.overview()->raise();
+    ok = shoot(window.overview(), QDir(out).filePath(QStringLiteral("overview.png"))) && ok;
+
+    quill::Result<quill::PaperCatalogue> catalogue = quill::openUserCatalogue(folders);
+    if (catalogue) {
+        quill::TNewJobFrm dialog(catalogue.value(), captions, folders.catalogueFilePath(),
+                                 folders.resourceDir());
+        dialog.chooseProduct(window.document().labelSize().labelCode());
+        dialog.show();
+        ok = shoot(&dialog, QDir(out).filePath(QStringLiteral("newjob.png"))) && ok;
+    } else {
+        ok = false;
+    }
+    window.document().setModified(false);
+    return ok ? 0 : 1;
+}
