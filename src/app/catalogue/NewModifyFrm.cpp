@@ -318,27 +318,25 @@ void TNewModifyFrm::showField(UserPaperField f)
 
 void TNewModifyFrm::fieldEdited(UserPaperField f, const QString &text)
 {
-    QLineEdit *edit = mFields.value(int(f));
-    Result<CheckedValue> checked = checkUserPaperText(f, text, false);
-    if (!checked) {
-        // Nothing changes: the field gets back what it held before the bad key.
-        edit->setText(edit->property("goodText").toString());
-        mServices.showMessage(this, checked.error().message);
-        return;
-    }
-    if (checked.value().corrected)
-        edit->setText(checked.value().correctedText);
-    edit->setProperty("goodText", edit->text());
-    mPaper.setValue(f, checked.value().value);
-    recompute();
+    takeField(f, text, false);
 }
 
 void TNewModifyFrm::fieldFinished(UserPaperField f)
 {
+    takeField(f, mFields.value(int(f))->text(), true);
+}
+
+// A typed value: a bad one gives the field back what it held before (said while typing; on
+// leaving the field only put right) and changes nothing; a good one, possibly corrected to its
+// range, goes into the paper.
+void TNewModifyFrm::takeField(UserPaperField f, const QString &text, bool leaving)
+{
     QLineEdit *edit = mFields.value(int(f));
-    Result<CheckedValue> checked = checkUserPaperText(f, edit->text(), true);
+    Result<CheckedValue> checked = checkUserPaperText(f, text, leaving);
     if (!checked) {
         edit->setText(edit->property("goodText").toString());
+        if (!leaving)
+            mServices.showMessage(this, checked.error().message);
         return;
     }
     if (checked.value().corrected)

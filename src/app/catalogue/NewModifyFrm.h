@@ -63,6 +63,7 @@ private:
     void readCaptions();
     void fieldEdited(UserPaperField field, const QString &text);
     void fieldFinished(UserPaperField field);
+    void takeField(UserPaperField field, const QString &text, bool leaving);
     void chooseSheet(UserPaperSheet sheet);
     void shapeChanged();
     void showField(UserPaperField field);
