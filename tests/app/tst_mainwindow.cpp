@@ -138,11 +138,9 @@ void MainWindowTest::commandsAreWired()
                              EditorCommand::Zoom200, EditorCommand::ShowGrid, EditorCommand::Help})
         QVERIFY2(a.action(id)->isEnabled(), qPrintable(a.action(id)->text()));
     QVERIFY(!a.action(EditorCommand::Cut)->isEnabled());
-    // Print without a printer says so; the tool bar button and the menu item are one action.
-    auto *button = w->findChild<QToolBar *>()->findChild<QAction *>(QStringLiteral("PrintBtn"));
+    // Print without a printer says so.
     a.action(EditorCommand::Print)->trigger();
     QCOMPARE(mMessages, QStringList{noPrinterMessage()});
-    Q_UNUSED(button);
     // A View menu zoom reaches the work area and the zoom box; the model does not move.
     a.action(EditorCommand::Zoom200)->trigger();
     QCOMPARE(w->workSpace()->zoom(), 200);

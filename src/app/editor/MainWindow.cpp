@@ -259,8 +259,7 @@ void MainWindow::documentReplaced()
 void MainWindow::showNewContents()
 {
     mHistory->clear();
-    workSpace()->setZoom(100);
-    mZoomBox->applyZoom(100);
+    mZoomBox->applyZoom(100); // zooms the work area and shows "100 %"
     mActions->action(EditorCommand::ShowGrid)->setChecked(workSpace()->isGridVisible());
     refreshFieldValues();
     refreshTexts();
@@ -331,7 +330,6 @@ void MainWindow::refreshTexts()
         caption += QStringLiteral(" *");
     setWindowTitle(caption);
     mStatusLabel->setText(sheetSummaryText(mDocument.labelSize(), mCaptions));
-    mActions->setCommandEnabled(EditorCommand::Save, true);
 }
 
 void MainWindow::updateZoomCommands()
