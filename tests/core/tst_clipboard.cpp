@@ -186,11 +186,13 @@ void TestClipboard::dragCopy_data()
     QTest::addColumn<int>("zoom");
     QTest::addColumn<bool>("copies");
     QTest::addColumn<QPoint>("offset");
-    QTest::newRow("30 right, 10 down") << QPoint(30, 10) << 100 << true << QPoint(28, 8);
-    QTest::newRow("exactly 2, 2") << QPoint(2, 2) << 100 << false << QPoint(0, 0);
-    QTest::newRow("left and up") << QPoint(-10, -4) << 100 << true << QPoint(-12, -6);
-    QTest::newRow("2, 3") << QPoint(2, 3) << 100 << true << QPoint(0, 1);
-    QTest::newRow("at 200 %") << QPoint(30, 10) << 200 << true << QPoint(14, 4);
+    // The copies land exactly where the pointer took the selection.
+    QTest::newRow("30 right, 10 down") << QPoint(30, 10) << 100 << true << QPoint(30, 10);
+    QTest::newRow("no movement") << QPoint(0, 0) << 100 << false << QPoint(0, 0);
+    QTest::newRow("2, 2") << QPoint(2, 2) << 100 << true << QPoint(2, 2);
+    QTest::newRow("left and up") << QPoint(-10, -4) << 100 << true << QPoint(-10, -4);
+    QTest::newRow("at 200 %") << QPoint(30, 10) << 200 << true << QPoint(15, 5);
+    QTest::newRow("at 150 %") << QPoint(30, 9) << 150 << true << QPoint(20, 6);
 }
 
 void TestClipboard::dragCopy()

@@ -51,6 +51,8 @@ private slots:
     void undoThenRedo();
     void snapshotAfterUndoOverwritesAndDisablesRedo();
     void cutBackDeletesFromThePosition();
+    void positionsAreKeptPerCell();
+    void baselineMakesTheFirstEditUndoable();
     void undoInCellWithoutSnapshotsKeepsObjects();
     void redoStopsAtMissingFileAndAtTen();
     void flagsDecideWhichEditsSnapshot_data();
@@ -179,11 +181,50 @@ void TestEditHistory::cutBackDeletesFromThePosition()
     QVERIFY(mHistory->undo().ok());
     QCOMPARE(mHistory->position(), 4);
     mHistory->cutBack();
-    for (int k = 1; k <= 3; ++k)
+    // The undo steps stay for coming back to the cell; the redo steps go.
+    for (int k = 1; k <= 4; ++k)
         QVERIFY(QFile::exists(path(k)));
-    for (int k = 4; k <= 6; ++k)
+    for (int k = 5; k <= 6; ++k)
         QVERIFY(!QFile::exists(path(k)));
     QCOMPARE(mHistory->position(), 4);
+}
+
+void TestEditHistory::positionsAreKeptPerCell()
+{
+    for (int i = 1; i <= 3; ++i)
+        edit(QStringLiteral("e%1").arg(i));
+    QVERIFY(mDoc->selectCell(2, 1));
+    QCOMPARE(mHistory->position(), 0);
+    QVERIFY(!mHistory->canUndo());
+    edit(QStringLiteral("c2"));
+    QCOMPARE(mHistory->position(), 1);
+    QVERIFY(mDoc->selectCell(1, 1));
+    QCOMPARE(mHistory->position(), 3);
+    QVERIFY(mHistory->canUndo());
+    QVERIFY(mHistory->undo().ok());
+    QCOMPARE(currentCaption(), QStringLiteral("e2"));
+    QCOMPARE(captionOf(mDoc->cell(1, 2)->object(0)), QStringLiteral("c2"));
+}
+
+void TestEditHistory::baselineMakesTheFirstEditUndoable()
+{
+    LabelCell *cell = mDoc->currentCellPanel();
+    cell->addObject(makeObject(ObjectTypeCode::VantorShape, QRect(0, 0, 5, 5), QStringLiteral("old")));
+    QVERIFY(mHistory->prepareEdit(EditKind::Move).ok());
+    QCOMPARE(mHistory->position(), 1);
+    cell->object(0)->setBounds(QRect(10, 10, 5, 5));
+    QVERIFY(mHistory->recordEdit(EditKind::Move).ok());
+    QCOMPARE(mHistory->position(), 2);
+    // A second edit takes no second baseline.
+    QVERIFY(mHistory->prepareEdit(EditKind::Move).ok());
+    QCOMPARE(mHistory->position(), 2);
+    QVERIFY(mHistory->undo().ok());
+    QCOMPARE(mDoc->currentCellPanel()->object(0)->bounds(), QRect(0, 0, 5, 5));
+    // With snapshots of moves off, nothing is taken at all.
+    mHistory->clear();
+    mHistory->setFlags({true, false, true});
+    QVERIFY(mHistory->prepareEdit(EditKind::Move).ok());
+    QCOMPARE(mHistory->position(), 0);
 }
 
 void TestEditHistory::undoInCellWithoutSnapshotsKeepsObjects()
@@ -194,8 +235,8 @@ void TestEditHistory::undoInCellWithoutSnapshotsKeepsObjects()
     mDoc->currentCellPanel()->addObject(
         makeObject(ObjectTypeCode::VantorShape, QRect(1, 2, 3, 4), QStringLiteral("other")));
     QVERIFY(mHistory->undo().ok());
-    // The position moves although nothing was restored.
-    QCOMPARE(mHistory->position(), 2);
+    // The cell has no steps of its own: nothing moves, nothing is restored.
+    QCOMPARE(mHistory->position(), 0);
     QCOMPARE(mDoc->currentCellPanel()->objectCount(), 1);
     QCOMPARE(currentCaption(), QStringLiteral("other"));
     QCOMPARE(captionOf(mDoc->cell(1, 1)->object(0)), QStringLiteral("e3"));
@@ -310,12 +351,13 @@ void TestEditHistory::deletedPageTakesItsSnapshotsAndLaterPagesMoveUp()
     QVERIFY(mDoc->selectCell(1, 2));
     QVERIFY(mDoc->deleteCurrentPage());
     QCOMPARE(mDoc->currentPage(), 2); // the old page 3
-    QVERIFY(!QFile::exists(path(2, 2, 2)));
-    QCOMPARE(snapshotCaption(path(3, 2, 1)), QStringLiteral("p3c1a"));
-    QCOMPARE(snapshotCaption(path(4, 2, 1)), QStringLiteral("p3c1b"));
-    QVERIFY(!QFile::exists(path(3, 3, 1)));
+    // Each cell numbers its own steps from 1.
+    QVERIFY(!QFile::exists(path(1, 2, 2)));
+    QCOMPARE(snapshotCaption(path(1, 2, 1)), QStringLiteral("p3c1a"));
+    QCOMPARE(snapshotCaption(path(2, 2, 1)), QStringLiteral("p3c1b"));
+    QVERIFY(!QFile::exists(path(1, 3, 1)));
     // Undo on the moved page restores that page's own earlier state.
-    QCOMPARE(mHistory->position(), 4);
+    QCOMPARE(mHistory->position(), 2);
     QVERIFY(mHistory->undo().ok());
     QCOMPARE(currentCaption(), QStringLiteral("p3c1a"));
 }

@@ -25,6 +25,9 @@ const ShapeKey shapeKeys[] = {{"mstLine", "shape-line"}, {"mstDLine", "shape-dli
     {"mstRectangle", "shape-rectangle"}, {"mstEllipse", "shape-ellipse"},
     {"mstCircle", "shape-circle"}, {"mstTransparent", "shape-transparent"}};
 
+// The figure each [ShapeCombo] key stands for (TZRMultiShapeType); -1: no fill ("투명").
+const int shapeKeyKinds[] = {0, 1, 2, 4, 6, 7, 8, -1};
+
 struct ControlSpec {
     const char *name; // control name, also its [ButtonHint] key
     const char16_t *hint;
@@ -122,7 +125,8 @@ void EditorActions::createControls()
         const qsizetype kind = mShapeKindTexts.indexOf(text.trimmed());
         const QIcon icon
             = kind < 0 ? QIcon() : QIcon(ownIconPath(QString::fromLatin1(shapeKeys[kind].icon)));
-        shapes->addItem(icon, text);
+        // The entry's data is the figure it gives; an unknown text gives none.
+        shapes->addItem(icon, text, kind < 0 ? QVariant() : QVariant(shapeKeyKinds[kind]));
     }
     auto *zoom = new QComboBox;
     zoom->setEditable(true);

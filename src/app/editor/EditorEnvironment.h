@@ -4,11 +4,14 @@
 
 #include "catalogue/NewJobServices.h"
 #include "editor/DocumentController.h"
+#include "editor/FormatToolBarCommands.h"
 #include "editor/WorkAreaPrompts.h"
 #include "print/PrintServices.h"
 #include "shell/AppFolders.h"
 
 #include <QString>
+
+#include <functional>
 
 class QSettings;
 
@@ -26,6 +29,11 @@ struct EditorEnvironment {
     DocumentServices documents; // chooseSheet: the new job dialog unless set
     NewJobServices newJob;
     WorkAreaPrompts prompts;
+    // The picture file of the picture command, starting in folder; empty: cancelled.
+    std::function<QString(QWidget *parent, const QString &folder)> choosePicture;
+    // The colour, font and line width dialogs of the format commands; an unset one is the
+    // system's.
+    FormatServices format;
 
     // Message boxes, dialogs and printers of the system, over the given folders.
     static EditorEnvironment system(const CaptionFile &captions, QSettings *settings,

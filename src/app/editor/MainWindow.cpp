@@ -5,6 +5,10 @@
 #include "catalogue/UserCatalogue.h"
 #include "document/DocumentSummary.h"
 #include "document/EditHistory.h"
+#include "editor/ArrangeMenuCommands.h"
+#include "editor/EditingController.h"
+#include "editor/EditMenuCommands.h"
+#include "editor/FormatToolBarCommands.h"
 #include "document/InnerCutOutline.h"
 #include "document/SampleSheet.h"
 #include "editor/DocumentController.h"
@@ -101,7 +105,14 @@ MainWindow::MainWindow(const EditorEnvironment &environment, QWidget *parent)
     setUp();
 }
 
-MainWindow::~MainWindow() = default;
+// The editing parts refer to the work area and its tools: they go before the widgets do.
+MainWindow::~MainWindow()
+{
+    delete mEditMenu;
+    delete mFormat;
+    delete mArrange;
+    delete mEditing;
+}
 
 void MainWindow::setUp()
 {
@@ -152,6 +163,7 @@ void MainWindow::createParts()
     mHistory->setDocument(&mDocument);
     mHistory->setFlags({mValues.undoCreate, mValues.undoMove, mValues.undoModify});
     mHistory->removeAll(); // snapshots of an earlier run are of no use to this one
+    createEditing();
     mRecovery = std::make_unique<DocumentRecovery>();
     mAutoSave = new AutoSaveTimer(this);
     mAutoSave->setEnabled(mAutoSaveEnabled);
@@ -183,7 +195,11 @@ void MainWindow::connectParts()
     connect(&mDocument, &LabelDocument::modifiedChanged, this, &MainWindow::refreshTexts);
     connect(mWorkPanel, &WorkPanel::pointerTextChanged, mPointerLabel, &QLabel::setText);
     connect(mZoomBox, &ZoomPercentBox::zoomStateChanged, this, &MainWindow::updateZoomCommands);
-    const auto leaveCell = [this] { mHistory->cutBack(); };
+    const auto leaveCell = [this] {
+        mEditing->endTextEditing();
+        mEditing->cellReplacing();
+        mHistory->cutBack();
+    };
     connect(mOverview, &TprvLabelWorkForm::aboutToLeaveCell, this, leaveCell);
 
     connect(mDocuments, &DocumentController::busy, this, [this](bool running) { setAutoSaveActive(!running); });
@@ -258,6 +274,8 @@ void MainWindow::documentReplaced()
 
 void MainWindow::showNewContents()
 {
+    mEditing->cellReplacing();
+    mArrange->resetOrientation();
     mHistory->clear();
     mZoomBox->applyZoom(100); // zooms the work area and shows "100 %"
     mActions->action(EditorCommand::ShowGrid)->setChecked(workSpace()->isGridVisible());

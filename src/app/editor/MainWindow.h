@@ -17,7 +17,11 @@ class QSettings;
 
 namespace quill {
 
+class ArrangeMenuCommands;
 class AutoSaveTimer;
+class EditMenuCommands;
+class EditingController;
+class FormatToolBarCommands;
 class DocumentController;
 class DocumentRecovery;
 class EditHistory;
@@ -62,6 +66,9 @@ public:
     ZoomPercentBox *zoomBox() const { return mZoomBox; }
     TprvLabelWorkForm *overview() const { return mOverview; }
     EditHistory &history() { return *mHistory; }
+    EditingController &editing() { return *mEditing; }
+    EditMenuCommands &editCommands() { return *mEditMenu; }
+    FormatToolBarCommands &formatCommands() { return *mFormat; }
     TZR_HistoryList &recentFiles() { return *mRecentFiles; }
     AutoSaveTimer &autoSaveTimer() { return *mAutoSave; }
     DocumentRecovery &recovery() { return *mRecovery; }
@@ -92,6 +99,9 @@ private:
     void connectFileCommands();
     void connectViewCommands();
     void connectHelpCommands();
+    void createEditing();
+    void connectEditing();
+    void showContextMenu(const QPoint &globalPosition);
     void on(EditorCommand id, std::function<void()> handler);
     std::optional<TZR_LabelSize> chooseSheet();
     PaperCatalogue *catalogue();
@@ -118,6 +128,10 @@ private:
     std::unique_ptr<EditHistory> mHistory;
     std::unique_ptr<DocumentRecovery> mRecovery;
     AutoSaveTimer *mAutoSave = nullptr;
+    EditingController *mEditing = nullptr;
+    EditMenuCommands *mEditMenu = nullptr;
+    FormatToolBarCommands *mFormat = nullptr;
+    ArrangeMenuCommands *mArrange = nullptr;
     TZR_HistoryList *mRecentFiles = nullptr;
     RecentFilesMenu *mRecentMenu = nullptr;
     HelpLinks *mHelp = nullptr;

@@ -31,6 +31,7 @@ void MainWindow::connectCommands()
     connectFileCommands();
     connectViewCommands();
     connectHelpCommands();
+    connectEditing();
 }
 
 void MainWindow::connectFileCommands()

@@ -64,8 +64,36 @@ void EditHistory::setDocument(LabelDocument *document)
     if (mDocument)
         disconnect(mDocument, nullptr, this, nullptr);
     mDocument = document;
-    if (mDocument)
+    if (mDocument) {
         connect(mDocument, &LabelDocument::pageRemoved, this, &EditHistory::pageRemoved);
+        connect(mDocument, &LabelDocument::currentCellChanged, this,
+                &EditHistory::currentCellChanged);
+    }
+    currentCellChanged();
+}
+
+int EditHistory::position() const
+{
+    if (!mDocument)
+        return mNoCellPosition;
+    return mPositions.value(key(mDocument->currentPage(), mDocument->currentCell()), 0);
+}
+
+int &EditHistory::currentPosition()
+{
+    if (!mDocument)
+        return mNoCellPosition;
+    return mPositions[key(mDocument->currentPage(), mDocument->currentCell())];
+}
+
+// Undo and redo follow the cell shown: its own steps decide what they can do.
+void EditHistory::currentCellChanged()
+{
+    const int p = position();
+    setCanUndo(p >= 1);
+    setCanRedo(mDocument && p < MaxSnapshots
+               && QFile::exists(snapshotPath(mDocument->currentPage(), mDocument->currentCell(),
+                                             p + 1)));
 }
 
 QString EditHistory::snapshotFileName(int page, int cell, int k)
@@ -90,6 +118,25 @@ Status EditHistory::recordEdit(EditKind kind)
     return takeSnapshot();
 }
 
+Status EditHistory::prepareEdit(EditKind kind)
+{
+    if (!mFlags.takesSnapshot(kind) || position() != 0)
+        return {};
+    return takeSnapshot();
+}
+
+Status EditHistory::updateSnapshot()
+{
+    int &position = currentPosition();
+    if (position == 0)
+        return takeSnapshot();
+    --position; // written again at the same number; nothing is shifted out below 10
+    const Status s = takeSnapshot();
+    if (!s)
+        ++currentPosition();
+    return s;
+}
+
 Status EditHistory::takeSnapshot()
 {
     const LabelCell *cell = mDocument ? mDocument->currentCellPanel() : nullptr;
@@ -103,8 +150,9 @@ Status EditHistory::takeSnapshot()
         if (Status s = writeObjectList(writer, cell->objects()); !s)
             return s;
     }
-    const bool shift = mPosition + 1 > MaxSnapshots;
-    const int next = shift ? MaxSnapshots : mPosition + 1;
+    int &position = currentPosition();
+    const bool shift = position + 1 > MaxSnapshots;
+    const int next = shift ? MaxSnapshots : position + 1;
     const QString path = snapshotPath(mDocument->currentPage(), mDocument->currentCell(), next);
     // The new snapshot is complete on disk (beside its final name) before the oldest one is
     // dropped, so a failed write leaves the history as it was.
@@ -115,10 +163,10 @@ Status EditHistory::takeSnapshot()
         shiftDown();
     if (!file.commit()) {
         if (shift)
-            mPosition = MaxSnapshots - 1; // snapshot 10 moved down to 9 and stays the latest
+            position = MaxSnapshots - 1; // snapshot 10 moved down to 9 and stays the latest
         return Error{QStringLiteral("되돌리기 파일을 쓸 수 없습니다: %1").arg(file.errorString()), path};
     }
-    mPosition = next;
+    position = next;
     setCanUndo(true);
     setCanRedo(false);
     return {};
@@ -165,17 +213,18 @@ Status EditHistory::undo()
     if (mDocument)
         mDocument->setModified(true);
     ensureFolder(mFolder);
-    if (mPosition == 0)
+    int &position = currentPosition();
+    if (position == 0)
         return {};
-    if (mPosition == 1) {
-        mPosition = 0;
+    if (position == 1) {
+        position = 0;
         setCanUndo(false);
         return {};
     }
-    --mPosition;
-    Result<Restore> restored = restore(mPosition);
+    --position;
+    Result<Restore> restored = restore(position);
     if (!restored) {
-        ++mPosition;
+        ++currentPosition();
         return restored.error();
     }
     setCanRedo(true);
@@ -187,28 +236,32 @@ Status EditHistory::redo()
     if (mDocument)
         mDocument->setModified(true);
     ensureFolder(mFolder);
-    if (++mPosition > MaxSnapshots) {
-        mPosition = MaxSnapshots;
+    int &position = currentPosition();
+    if (++position > MaxSnapshots) {
+        position = MaxSnapshots;
         setCanRedo(false);
         return {};
     }
-    Result<Restore> restored = restore(mPosition);
+    const int step = position;
+    Result<Restore> restored = restore(step);
     if (!restored) {
-        --mPosition;
+        --currentPosition();
         return restored.error();
     }
     if (restored.value() == Restore::Missing) {
         setCanRedo(false);
-        --mPosition;
+        --currentPosition();
+    } else {
+        setCanUndo(true);
     }
     return {};
 }
 
 void EditHistory::cutBack()
 {
-    if (!mDocument || mPosition > MaxSnapshots)
+    if (!mDocument)
         return;
-    for (int k = qMax(mPosition, 1); k <= MaxSnapshots; ++k)
+    for (int k = position() + 1; k <= MaxSnapshots; ++k)
         QFile::remove(snapshotPath(mDocument->currentPage(), mDocument->currentCell(), k));
 }
 
@@ -241,6 +294,18 @@ void EditHistory::pageRemoved(int page)
             QFile::rename(snapshotPath(number, s.cell, s.k), to);
         }
     }
+    // The positions move with their pages.
+    QHash<quint64, int> moved;
+    for (auto it = mPositions.cbegin(); it != mPositions.cend(); ++it) {
+        const int p = int(it.key() >> 32);
+        const int c = int(it.key() & 0xffffffffu);
+        if (p < page)
+            moved.insert(it.key(), it.value());
+        else if (p > page)
+            moved.insert(key(p - 1, c), it.value());
+    }
+    mPositions = moved;
+    currentCellChanged();
 }
 
 void EditHistory::removeAll()
@@ -254,7 +319,8 @@ void EditHistory::removeAll()
 void EditHistory::clear()
 {
     removeAll();
-    mPosition = 0;
+    mPositions.clear();
+    mNoCellPosition = 0;
     setCanUndo(false);
     setCanRedo(false);
 }

@@ -96,9 +96,9 @@ Status LabelDocument::setLabelSize(const TZR_LabelSize &sheet)
     return {};
 }
 
-void LabelDocument::swapOrientation()
+void LabelDocument::swapOrientation(OrientationTurn turn)
 {
-    mWorkLabel.swapOrientation();
+    mWorkLabel.swapOrientation(turn);
     // The sheet is saved with the document: without this a Save after turning the sheet of an
     // otherwise untouched document would do nothing.
     setModified(true);

@@ -59,8 +59,9 @@ public:
     Status setWorkLabel(const TZR_WorkLabel &workLabel);
     // Replaces the sheet and takes its paper colour; the pages are left alone.
     Status setLabelSize(const TZR_LabelSize &sheet);
-    // Turns the sheet between portrait and landscape; cells and objects stay where they are.
-    void swapOrientation();
+    // Turns the sheet between portrait and landscape (see TZR_LabelSize::swapOrientation);
+    // cells and objects stay where they are.
+    void swapOrientation(OrientationTurn turn = OrientationTurn::ToPortrait);
 
     // Pages.
     int pageCount() const { return static_cast<int>(mPages.size()); }

@@ -1,4 +1,5 @@
 #include "ObjectClipboard.h"
+#include "ZoomMapping.h"
 
 #include "LabelCell.h"
 #include "LabelDocument.h"
@@ -120,17 +121,16 @@ Result<std::vector<LabelObject *>> ObjectClipboard::paste(LabelCell &cell) const
 
 bool ObjectClipboard::dragMakesCopy(QPoint movement)
 {
-    return movement != QPoint(2, 2);
+    return !movement.isNull();
 }
 
 QPoint ObjectClipboard::dragCopyOffset(QPoint movement, int zoom)
 {
     if (zoom <= 0)
         zoom = 100;
-    // The copies are placed 2 pixels short of the pointer's movement on the screen; the
+    // The copies land where the pointer took the selection, as a plain drag moves it; the
     // model keeps 100 % positions, so the screen offset is mapped back as the editor maps.
-    const QPoint screen = movement - QPoint(2, 2);
-    return QPoint(screen.x() * 100 / zoom, screen.y() * 100 / zoom);
+    return QPoint(ZoomMapping::toModel(movement.x(), zoom), ZoomMapping::toModel(movement.y(), zoom));
 }
 
 Result<std::vector<LabelObject *>>

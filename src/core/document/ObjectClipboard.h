@@ -66,11 +66,11 @@ public:
     Result<std::vector<LabelObject *>> paste(LabelCell &cell) const;
 
     // A Ctrl+drag of the selection by movement (screen pixels at zoom percent) makes copies
-    // offset by movement - (2, 2), mapped back to 100 %; a movement of exactly (2, 2) makes none.
+    // offset by the movement, mapped back to 100 %; no movement makes none.
     static bool dragMakesCopy(QPoint movement);
     static QPoint dragCopyOffset(QPoint movement, int zoom = 100);
     // Writes the selection to "MoveCopy.acp" and reads it back into the cell with the drag
-    // offset; returns the copies (the new selection), none for a (2, 2) movement. A field-bound
+    // offset; returns the copies (the new selection), none without movement. A field-bound
     // object refuses with MoveCopyError before anything is written.
     Result<std::vector<LabelObject *>> dragCopy(LabelCell &cell,
                                                 const std::vector<const LabelObject *> &selection,

@@ -175,7 +175,7 @@ Status TZR_LabelSize::fillAppearance(const CatalogueRecord &record, const QStrin
     return fillLength(record, "Radios", [this](double v) { mRectangleRadius = v; });
 }
 
-void TZR_LabelSize::swapOrientation(InnerCutOutline *outline)
+void TZR_LabelSize::swapOrientation(InnerCutOutline *outline, OrientationTurn turn)
 {
     const TZR_LabelSize old = *this;
     // The fields are exchanged directly and the notification fires once at the end, so no
@@ -184,11 +184,19 @@ void TZR_LabelSize::swapOrientation(InnerCutOutline *outline)
     std::swap(mColumns, mRows);
     std::swap(mWidth, mHeight);
     std::swap(mHorizSpace, mVertSpace);
-    // Catalogues often leave the right margin 0 (unknown); the left one stands in for it.
-    mTopMargin = old.mRightMargin != 0.0f ? old.mRightMargin : old.mLeftMargin;
-    mBottomMargin = old.mLeftMargin;
-    mLeftMargin = old.mTopMargin;
-    mRightMargin = old.mBottomMargin;
+    if (turn == OrientationTurn::ToPortrait) {
+        // Catalogues often leave the right margin 0 (unknown); the left one stands in for it.
+        mTopMargin = old.mRightMargin != 0.0f ? old.mRightMargin : old.mLeftMargin;
+        mBottomMargin = old.mLeftMargin;
+        mLeftMargin = old.mTopMargin;
+        mRightMargin = old.mBottomMargin;
+    } else {
+        // Undoes the turn above; a right margin of 0 was already replaced by the left one.
+        mLeftMargin = old.mBottomMargin;
+        mTopMargin = old.mLeftMargin;
+        mBottomMargin = old.mRightMargin;
+        mRightMargin = old.mTopMargin;
+    }
     if (outline && outline->present)
         outline->swapAxes();
     if (mWidth != old.mWidth || mHeight != old.mHeight || mPageWidth != old.mPageWidth

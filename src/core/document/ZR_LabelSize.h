@@ -24,6 +24,11 @@ enum TMeasureUnit : quint8 { muInches, muMillimeters };
 // produced; the overview window draws all six as their names say.
 enum TShapeType : quint8 { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 
+// Which way swapOrientation() turns the sheet. The two are each other's inverse: a turn to
+// portrait followed by a turn back to landscape gives the margins back, so prints land where
+// they did before.
+enum class OrientationTurn { ToPortrait, ToLandscape };
+
 // A catalogue record as text: field name -> value.
 using CatalogueRecord = QMap<QString, QString>;
 
@@ -121,9 +126,15 @@ public:
                                    bool swapRedBlue);
 
     // Turns the sheet between portrait and landscape: page size, rows and columns, cell size
-    // and gaps are exchanged; the margins are derived from the old values (see the source).
+    // and gaps are exchanged. The margins turn by a quarter turn, from the old values:
+    // - ToPortrait: top <- right (left when right is 0), bottom <- left, left <- top,
+    //   right <- bottom;
+    // - ToLandscape, its inverse: left <- bottom, top <- left, bottom <- right, right <- top.
+    // Turning to portrait and back therefore restores every margin, except that a right margin
+    // of 0 (unknown, as catalogues often leave it) comes back as the left margin it stood for.
     // The inner cut outline, when given, turns with it. Notifies once when the sizes changed.
-    void swapOrientation(InnerCutOutline *outline = nullptr);
+    void swapOrientation(InnerCutOutline *outline = nullptr,
+                         OrientationTurn turn = OrientationTurn::ToPortrait);
 
     // Geometry.
     // Number of cells per sheet (0 when Rows or Columns is 0).

@@ -55,9 +55,9 @@ void TZR_WorkLabel::fitToCell()
     mHeight = clampToInt(mLabelSize.cellScreenHeight(mZoomPercent) + shadow);
 }
 
-void TZR_WorkLabel::swapOrientation()
+void TZR_WorkLabel::swapOrientation(OrientationTurn turn)
 {
-    mLabelSize.swapOrientation(&mInnerCutOutline);
+    mLabelSize.swapOrientation(&mInnerCutOutline, turn);
 }
 
 } // namespace quill

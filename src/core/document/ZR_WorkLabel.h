@@ -107,7 +107,7 @@ public:
     int shadowWidth() const;
 
     // Turns the sheet and the inner cut outline between portrait and landscape.
-    void swapOrientation();
+    void swapOrientation(OrientationTurn turn = OrientationTurn::ToPortrait);
 
 private:
     int mLeft = 0;

@@ -1,0 +1,105 @@
+// The main window's editing parts: the tools and selection of the work area, the Edit menu,
+// the arrange commands and the format tool bar, wired to the rest of the window.
+#include "MainWindow.h"
+
+#include "ArrangeMenuCommands.h"
+#include "DocumentController.h"
+#include "EditMenuCommands.h"
+#include "EditingController.h"
+#include "EditorActions.h"
+#include "FormatToolBarCommands.h"
+#include "ZR_WorkSpace.h"
+#include "prvLabelWorkForm.h"
+#include "editing/FormatCommands.h"
+#include "editing/SelectionMenu.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace quill {
+
+namespace {
+
+TColor toTColor(const QColor &c)
+{
+    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+EditorContextMenu menuKind(SelectionMenu menu)
+{
+    switch (menu) {
+    case SelectionMenu::Properties: return EditorContextMenu::Barcode;
+    case SelectionMenu::Shape: return EditorContextMenu::Shape;
+    case SelectionMenu::Image: return EditorContextMenu::Image;
+    case SelectionMenu::Default: break;
+    }
+    return EditorContextMenu::Default;
+}
+
+} // namespace
+
+void MainWindow::createEditing()
+{
+    mEditing = new EditingController(mDocument, *mHistory, *workSpace(), *mActions, mCaptions,
+                                     mEnv.prompts, mEnv.tempFolder, this);
+    PlacementServices placement;
+    placement.context = [this] {
+        PlacementContext context;
+        if (QComboBox *size = mActions->fontSizeBox())
+            context.fontSize = FormatCommands::parseFontSize(size->currentText()).value_or(10);
+        context.fillColour = toTColor(mActions->buttonColour(EditorCommand::FillColor));
+        context.lineColour = toTColor(mActions->buttonColour(EditorCommand::LineColor));
+        return context;
+    };
+    placement.choosePicture = [this] {
+        const QString folder = mValues.pictureFolderOn ? mValues.pictureFolder : QString();
+        if (mEnv.choosePicture)
+            return mEnv.choosePicture(this, folder);
+        return QFileDialog::getOpenFileName(this, QStringLiteral("그림 삽입"), folder,
+            QStringLiteral("그림 파일 (*.bmp *.jpg *.jpeg *.gif *.png *.ico *.emf *.wmf);;모든 파일 (*)"));
+    };
+    mEditing->setPlacementServices(placement);
+
+    FormatServices format = FormatServices::system(this, mCaptions);
+    if (mEnv.format.chooseColour)
+        format.chooseColour = mEnv.format.chooseColour;
+    if (mEnv.format.chooseFont)
+        format.chooseFont = mEnv.format.chooseFont;
+    if (mEnv.format.chooseLineWidth)
+        format.chooseLineWidth = mEnv.format.chooseLineWidth;
+    mEditMenu = new EditMenuCommands(*mEditing, *mHistory, *mActions, *workSpace(), mEnv.prompts, this);
+    mFormat = new FormatToolBarCommands(*mEditing, *mActions, format, this);
+    mArrange = new ArrangeMenuCommands(*mEditing, mDocument, *mActions, mCaptions, this);
+}
+
+void MainWindow::connectEditing()
+{
+    // Nothing may keep referring to objects of contents that are about to go.
+    connect(mDocuments, &DocumentController::aboutToReplace, this, [this] {
+        mEditing->endTextEditing();
+        mEditing->cellReplacing();
+    });
+    connect(mOverview, &TprvLabelWorkForm::masterApplyClicked, this,
+            [this] { mEditMenu->masterApply(mOverview); });
+    connect(mEditing, &EditingController::contextMenuRequested, this, &MainWindow::showContextMenu);
+    connect(mEditing, &EditingController::propertiesRequested, this, [this](LabelObject *) {
+        // The objects' dialogs open here once they exist.
+    });
+    for (EditorCommand tool : {EditorCommand::ToolSelect, EditorCommand::ToolText,
+             EditorCommand::ToolImage, EditorCommand::ToolBarcode, EditorCommand::ToolBarcode2D,
+             EditorCommand::ToolZipBarcode, EditorCommand::ToolGradient, EditorCommand::ToolWordArt,
+             EditorCommand::ToolSerialNumber, EditorCommand::ToolTable, EditorCommand::ToolLine,
+             EditorCommand::ToolDLine, EditorCommand::ToolVLine, EditorCommand::ToolRoundRect,
+             EditorCommand::ToolRect, EditorCommand::ToolEllipse, EditorCommand::ToolCircle})
+        mActions->setImplemented(tool);
+}
+
+void MainWindow::showContextMenu(const QPoint &globalPosition)
+{
+    const SelectionMenu kind = selectionMenu(mEditing->editor().selection().objects());
+    if (QMenu *menu = mActions->contextMenu(menuKind(kind)))
+        menu->popup(globalPosition);
+}
+
+} // namespace quill
