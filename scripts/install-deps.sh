@@ -9,6 +9,7 @@ packages=(
   libemf2svg-dev libwmf-dev libjpeg-dev fonts-nanum xvfb xauth poppler-utils
   cups printer-driver-cups-pdf libcups2-dev
   clang libclang-rt-14-dev ccache
+  xdotool x11-utils x11-xserver-utils zbar-tools imagemagick
 )
 
 missing=()

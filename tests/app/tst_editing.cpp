@@ -70,6 +70,7 @@ private slots:
     void everyChangeIsMarkedAndUndoable();
     void textToolTypesInPlace();
     void koreanInputMethodInPlace();
+    void typingUnderWayIsSaved();
     void copyAt200PasteAt100KeepsTheSize();
     void ctrlDragCopiesByTheMovement();
     void fieldBoundCopiesAreRefused();
@@ -125,6 +126,9 @@ std::unique_ptr<MainWindow> EditingTest::window()
     env.documents.tell = env.print.showMessage;
     env.documents.ask = [](QWidget *, const QString &, const QString &, bool) {
         return DocumentServices::Answer::No;
+    };
+    env.documents.savePath = [this](QWidget *, const QString &, const QString &, const QString &) {
+        return mDir.filePath(QStringLiteral("typed.qbl"));
     };
     env.documents.chooseSheet = [](QWidget *) { return std::optional<TZR_LabelSize>(sampleSheet()); };
     env.prompts.warn = [this](QWidget *, const QString &, const QString &text) { mMessages << text; };
@@ -469,6 +473,21 @@ void EditingTest::koreanInputMethodInPlace()
     auto *box = dynamic_cast<TZR_TextEdit *>(w->document().currentCellPanel()->object(0));
     QVERIFY(box);
     QCOMPARE(box->wwfMemo(), QStringList{QStringLiteral("한글")});
+}
+
+void EditingTest::typingUnderWayIsSaved()
+{
+    auto w = window();
+    QVERIFY(w);
+    w->actions().action(EditorCommand::ToolText)->trigger();
+    QTest::keyClicks(w->editing().textEditor().editWidget(), QStringLiteral("abc"));
+    w->actions().action(EditorCommand::Save)->trigger();
+    QVERIFY(!w->editing().textEditor().isEditing());
+    QVERIFY(QFile::exists(mDir.filePath(QStringLiteral("typed.qbl"))));
+    QVERIFY(!w->document().isModified());
+    auto *box = dynamic_cast<TZR_TextEdit *>(w->document().currentCellPanel()->object(0));
+    QVERIFY(box);
+    QCOMPARE(box->wwfMemo(), QStringList{QStringLiteral("abc")});
 }
 
 void EditingTest::copyAt200PasteAt100KeepsTheSize()

@@ -18,7 +18,7 @@ build="$(cd "$1" && pwd)"
 app="${QUILL_APP:-$build/src/app/quilllabel}"
 cli="${QUILL_CLI:-$build/src/cli/quilllabel-cli}"
 
-for tool in xdotool xprop xwininfo Xvfb zbarimg import convert compare pdftotext pdftoppm; do
+for tool in xdotool xmodmap xprop xwininfo Xvfb zbarimg import convert compare pdftotext pdftoppm; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
         exit 77
@@ -71,6 +71,8 @@ fail() {
 export QUILL_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$QUILL_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+# Characters, not bytes, in the shell's own handling of the Korean text.
+export LC_ALL=C.UTF-8
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_FONT_DPI
 
 started=$SECONDS
@@ -89,12 +91,32 @@ wait_for() {
 # ---- The display -----------------------------------------------------------------------------
 
 # Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# No reset when the last client goes: the keyboard map set below must stay.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display_ready() { [ -s "$work/display" ] && grep -q '^[0-9]' "$work/display"; }
 wait_for 20 "Xvfb to start" display_ready
 export DISPLAY=":$(head -n1 "$work/display")"
 step "display $DISPLAY"
+
+# keys_for TEXT: gives each character of the text that no key types a key of its own. xdotool
+# would otherwise map a spare key anew for every such character, and the editor, reading the map
+# a moment later, now and then sees the next character's (a Hangul syllable typed twice).
+keys_for() {
+    local text="$1" i c code free=()
+    read -r -a free <<<"$(xmodmap -pke | awk 'NF == 3 && $2 > 8 { printf "%s ", $2 }')"
+    local -A mapped=()
+    for ((i = 0; i < ${#text}; i++)); do
+        c="${text:i:1}"
+        code="$(printf '%d' "'$c")"
+        [ "$code" -lt 128 ] || [ -n "${mapped[$c]:-}" ] || {
+            [ ${#free[@]} -gt 0 ] || fail "no spare key left for \"$c\""
+            xmodmap -e "keycode ${free[0]} = $(printf 'U%04X U%04X' "$code" "$code")"
+            mapped[$c]=1
+            free=("${free[@]:1}")
+        }
+    done
+}
 
 list_windows() {
     local id
@@ -259,6 +281,8 @@ insert_menu() {
 
 # ---- 1. A new document on a catalogue product --------------------------------------------------
 
+keys_for "$line1$line2" # before the editor starts, so that it reads the keyboard map once
+
 step "new $product"
 QT_QPA_PLATFORM=offscreen "$cli" new "$product" -o "$doc" || fail "quilllabel-cli new $product"
 empty_sum="$(md5sum <"$doc")"
@@ -280,9 +304,9 @@ wait_for 10 "the Insert menu to close" menus_open 0
 after_change "the new text box"
 shot 02-text-box
 remember
-xdotool type --delay 80 "$line1"
+xdotool type --delay 40 "$line1"
 xdotool key Return
-xdotool type --delay 80 "$line2"
+xdotool type --delay 40 "$line2"
 after_change "the typed text"
 shot 03-text-typed
 # A click on the empty work area below the cell ends the typing.
@@ -368,8 +392,9 @@ for line in "$line1" "$line2"; do
         fail "the PDF's text lacks \"$line\"; it reads: $(tr '\n' '|' <"$work/label.txt")"
 done
 pdftoppm -r 300 -png -f 1 -l 1 "$work/label.pdf" "$work/page"
-pdftoppm -r 60 -png -f 1 -l 1 "$work/label.pdf" "$work/small"
-cp "$work"/small*.png "$shots/11-printed.png"
+# The printed label for the pictures: the page trimmed to what is drawn on it.
+pdftoppm -r 100 -png -f 1 -l 1 "$work/label.pdf" "$work/small"
+convert "$work"/small*.png -trim +repage -bordercolor white -border 24 "$shots/11-printed.png"
 
 # Code 39's check character (modulo 43), which the symbol carries and zbarimg passes on.
 code39_check() {

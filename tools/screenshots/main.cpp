@@ -3,7 +3,11 @@
 // Usage: quill-screenshots OUTPUT_FOLDER DOCUMENT
 #include "catalogue/NewJobFrm.h"
 #include "catalogue/UserCatalogue.h"
+#include "document/LabelCell.h"
 #include "editor/DocumentController.h"
+#include "editor/EditingController.h"
+#include "editor/EditorActions.h"
+#include "editor/TextInPlaceEditor.h"
 #include "editor/MainWindow.h"
 #include "editor/ZR_WorkSpace.h"
 #include "editor/ZoomPercentBox.h"
@@ -16,6 +20,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMenu>
+#include <QTextEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QTextStream>
@@ -41,6 +47,37 @@ bool shoot(QWidget *window, const QString &path)
     const QRect frame = window->frameGeometry();
     QPixmap picture = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     return !picture.isNull() && picture.save(path);
+}
+
+// Editing by hand at 150 %: an object selected with its handles, its pop-up menu, and a new
+// text box being typed in place.
+bool shootEditing(quill::MainWindow &window, const QString &out)
+{
+    using namespace quill;
+    window.zoomBox()->applyZoom(150);
+    LabelCell *cell = window.document().currentCellPanel();
+    if (!cell || cell->isEmpty())
+        return false;
+    CellEditor &editor = window.editing().editor();
+    editor.selectOnly(cell->object(cell->objectCount() - 1));
+    bool ok = shoot(&window, QDir(out).filePath(QStringLiteral("edit-select.png")));
+    QWidget *viewport = window.workSpace()->viewport();
+    const QRect box = window.workSpace()->mapRectFromCell(editor.selection().first()->bounds());
+    const EditorContextMenu kind = editor.selection().first()->typeCode() == ObjectTypeCode::VantorShape
+                                       ? EditorContextMenu::Shape : EditorContextMenu::Barcode;
+    QMenu *menu = window.actions().contextMenu(kind);
+    menu->popup(viewport->mapToGlobal(box.center()));
+    ok = shoot(&window, QDir(out).filePath(QStringLiteral("edit-menu.png"))) && ok;
+    menu->close();
+    window.actions().action(EditorCommand::ToolText)->trigger();
+    if (auto *edit = qobject_cast<QTextEdit *>(window.editing().textEditor().editWidget())) {
+        edit->insertPlainText(QStringLiteral("홍길동 귀하\n서울 강남구"));
+        ok = shoot(&window, QDir(out).filePath(QStringLiteral("edit-text.png"))) && ok;
+    } else {
+        ok = false;
+    }
+    window.editing().endTextEditing();
+    return ok;
 }
 
 } // namespace
@@ -74,6 +111,7 @@ int main(int argc, char **argv)
     bool ok = shoot(&window, QDir(out).filePath(QStringLiteral("main-100.png")));
     window.zoomBox()->applyZoom(200);
     ok = shoot(&window, QDir(out).filePath(QStringLiteral("main-200.png"))) && ok;
+    ok = shootEditing(window, out) && ok;
     window.zoomBox()->applyZoom(100);
     window.overview()->raise();
     ok = shoot(window.overview(), QDir(out).filePath(QStringLiteral("overview.png"))) && ok;

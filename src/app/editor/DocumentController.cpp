@@ -104,6 +104,8 @@ DocumentServices::Answer DocumentController::askSaveChanges()
 
 bool DocumentController::maySwitchDocument()
 {
+    if (mPendingWork)
+        mPendingWork();
     if (!mDocument.isModified())
         return true;
     switch (askSaveChanges()) {
@@ -212,6 +214,8 @@ bool DocumentController::openFile(const QString &path)
 
 bool DocumentController::save()
 {
+    if (mPendingWork)
+        mPendingWork();
     if (mDocument.fileName().isEmpty())
         return saveAs();
     if (!mDocument.isModified())
@@ -222,6 +226,8 @@ bool DocumentController::save()
 
 bool DocumentController::saveAs()
 {
+    if (mPendingWork)
+        mPendingWork();
     BusyScope busy(*this);
     const QString ext = extension();
     const QString folder = mDocument.fileName().isEmpty()

@@ -61,6 +61,9 @@ public:
     // The question before the document is replaced or the window closes: true when the work
     // is safe (saved, not modified, or the user said No), false on Cancel or a failed save.
     bool maySwitchDocument();
+    // Called before the document is judged or written (the save question, Save, Save as), so
+    // that work still under way in the editor (in-place text) is in the model first.
+    void setPendingWorkHook(std::function<void()> hook) { mPendingWork = std::move(hook); }
 
     // The document extension ([OpenSave] FileExe) and the dialogs' filter in Qt's form.
     QString extension() const;
@@ -89,6 +92,7 @@ private:
     const CaptionFile &mCaptions;
     DocumentServices mServices;
     QWidget *mWindow;
+    std::function<void()> mPendingWork;
 };
 
 } // namespace quill

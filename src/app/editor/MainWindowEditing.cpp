@@ -10,6 +10,7 @@
 #include "FormatToolBarCommands.h"
 #include "ZR_WorkSpace.h"
 #include "prvLabelWorkForm.h"
+#include "print/PrintCommand.h"
 #include "editing/FormatCommands.h"
 #include "editing/SelectionMenu.h"
 
@@ -79,6 +80,12 @@ void MainWindow::connectEditing()
     connect(mDocuments, &DocumentController::aboutToReplace, this, [this] {
         mEditing->endTextEditing();
         mEditing->cellReplacing();
+    });
+    mDocuments->setPendingWorkHook([this] { mEditing->endTextEditing(); });
+    mPrint->setAutoSaveHook([this](bool active) {
+        if (!active) // a print or preview shows what the cell holds, typing included
+            mEditing->endTextEditing();
+        setAutoSaveActive(active);
     });
     connect(mOverview, &TprvLabelWorkForm::masterApplyClicked, this,
             [this] { mEditMenu->masterApply(mOverview); });
