@@ -96,7 +96,8 @@ Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display"
 xvfb_pid=$!
 display_ready() { [ -s "$work/display" ] && grep -q '^[0-9]' "$work/display"; }
 wait_for 20 "Xvfb to start" display_ready
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 step "display $DISPLAY"
 
 # keys_for TEXT: gives each character of the text that no key types a key of its own. xdotool
@@ -198,7 +199,7 @@ start_editor() {
         offer="$(visible_window '^작업 복구')"
         if [ -n "$offer" ]; then
             echo "NOTE: a recovery offer appeared at start; answered with 나중에 (later)"
-            import -window root "$shots/recovery-offer.png"
+            import -window root "$shots/00-recovery-offer.png"
             xdotool windowfocus --sync "$offer" key --clearmodifiers Escape
             wait_for 10 "the recovery offer to close" window_gone "$offer"
         fi
@@ -349,7 +350,6 @@ xdotool key --clearmodifiers ctrl+s
 saved() { [ -s "$doc" ] && [ "$(md5sum <"$doc")" != "$empty_sum" ] && QT_QPA_PLATFORM=offscreen "$cli" dump "$doc" >"$work/dump.json" 2>/dev/null; }
 wait_for 15 "Ctrl+S to write label.qbl" saved
 settle
-shot 09-saved
 quit_editor
 step "saved and closed"
 
@@ -375,7 +375,7 @@ step "saved file checked"
 # ---- 6. Opened again -------------------------------------------------------------------------
 
 start_editor
-shot 10-reopened
+shot 09-reopened
 grab "$work/reopened.png"
 [ "$(pixels_changed "$work/blank.png" "$work/reopened.png")" -ge 1000 ] ||
     fail "the reopened document shows an empty cell"
@@ -394,7 +394,7 @@ done
 pdftoppm -r 300 -png -f 1 -l 1 "$work/label.pdf" "$work/page"
 # The printed label for the pictures: the page trimmed to what is drawn on it.
 pdftoppm -r 100 -png -f 1 -l 1 "$work/label.pdf" "$work/small"
-convert "$work"/small*.png -trim +repage -bordercolor white -border 24 "$shots/11-printed.png"
+convert "$work"/small*.png -trim +repage -bordercolor white -border 24 "$shots/10-printed.png"
 
 # Code 39's check character (modulo 43), which the symbol carries and zbarimg passes on.
 code39_check() {

@@ -220,6 +220,8 @@ LabelObject *EditingController::placeAt(ObjectTypeCode code, int shapeKind, cons
     if (shapeKind >= 0)
         context.shapeKind = shapeKind;
     std::unique_ptr<LabelObject> object = ObjectPlacement::createObject(code, bounds, context);
+    if (object && mServices.confirmNew && code != ObjectTypeCode::TextEdit)
+        object = mServices.confirmNew(std::move(object));
     LabelObject *placed = nullptr;
     if (object) {
         const bool text = code == ObjectTypeCode::TextEdit;

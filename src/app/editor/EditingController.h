@@ -31,6 +31,9 @@ struct PlacementServices {
     std::function<PlacementContext()> context;
     // The picture file for the picture command; empty: cancelled.
     std::function<QString()> choosePicture;
+    // A new object's dialog before it is placed: the object as confirmed, or null when the
+    // dialog was cancelled (nothing is made). Unset: objects are placed as made.
+    std::function<std::unique_ptr<LabelObject>(std::unique_ptr<LabelObject>)> confirmNew;
 };
 
 class EditingController : public QObject {

@@ -121,6 +121,24 @@ LabelObject *CellEditor::place(std::unique_ptr<LabelObject> object, bool record)
     return placed;
 }
 
+LabelObject *CellEditor::replaceObject(LabelObject *original, std::unique_ptr<LabelObject> edited)
+{
+    LabelCell *c = cell();
+    const int index = c && edited ? c->indexOf(original) : -1;
+    if (index < 0)
+        return nullptr;
+    LabelObject *placed = nullptr;
+    edit(EditCommand::DialogOk, [&] {
+        c->takeObject(index);
+        placed = c->insertObject(index, std::move(edited));
+        return true;
+    });
+    if (!mSelection.replace(original, placed) && mSelection.isEmpty())
+        mSelection.attach(placed);
+    emit selectionChanged();
+    return placed;
+}
+
 bool CellEditor::discard(LabelObject *object)
 {
     LabelCell *c = cell();

@@ -62,6 +62,10 @@ public:
     // A text box whose first editing is still to come is added without a step (TextCreate
     // records it when the editing ends): pass record = false.
     LabelObject *place(std::unique_ptr<LabelObject> object, bool record = true);
+    // An object's dialog was confirmed: the edited copy takes the original's place in the
+    // drawing order and in the selection, as one undo step. Null, or an object not in the cell,
+    // changes nothing (nullptr back).
+    LabelObject *replaceObject(LabelObject *original, std::unique_ptr<LabelObject> edited);
     // Removes an object without a trace (an emptied new text box); false when not in the cell.
     bool discard(LabelObject *object);
 

@@ -92,4 +92,15 @@ std::vector<QRect> EditSelection::objectBounds() const
     return rects;
 }
 
+bool EditSelection::replace(const LabelObject *old, LabelObject *now)
+{
+    for (LabelObject *&object : mObjects) {
+        if (object == old) {
+            object = now;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace quill

@@ -41,6 +41,8 @@ public:
     // Forgets the objects that are no longer in the cell.
     void retainExisting(const LabelCell &cell);
     void remove(const LabelObject *object);
+    // Puts now in old's place in the selection order; false when old is not selected.
+    bool replace(const LabelObject *old, LabelObject *now);
 
     // Union of the selected objects' bounds (model pixels at 100 %); empty when none.
     QRect bounds() const;
