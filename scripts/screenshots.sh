@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the editor's pictures for the README and the user guide from the real windows on a
 # virtual display: the sample document at 100 % and 200 %, the cell overview and the new job
-# dialog, into docs/screenshots/ and resources/help/img/.
+# dialog, into docs/screenshots/ and resources/help/img/; every object's dialog into docs/dialogs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh quilllabel-cli quill-screenshots quill_resources >/dev/null
@@ -17,4 +17,5 @@ sed "s|\"addresses.csv\"|\"$(pwd)/resources/sample/addresses.csv\"|" resources/s
 mkdir -p docs/screenshots resources/help/img
 xvfb-run -a -s "-screen 0 1280x900x24" build/tools/quill-screenshots docs/screenshots "$home/sample.qbl"
 cp docs/screenshots/*.png resources/help/img/
+mkdir -p resources/help/img/dialogs && cp docs/dialogs/*.png resources/help/img/dialogs/
 echo "Screenshots written to docs/screenshots/ and resources/help/img/."

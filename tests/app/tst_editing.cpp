@@ -19,14 +19,17 @@
 #include "objects/ObjectClasses.h"
 #include "objects/ZR_Barcode.h"
 #include "objects/ZR_DBImage.h"
+#include "objects/ZR_ShapeTable.h"
 #include "objects/ZR_TextEdit.h"
 #include "objects/ZR_VantorShape.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -79,6 +82,7 @@ private slots:
     void orientationTwiceGivesTheSheetBack();
     void fontSizeBoxRefusesBadNumbers();
     void contextMenuFollowsTheSelection();
+    void dialogsOnCreationAndDoubleClick();
 
 private:
     std::unique_ptr<MainWindow> window();
@@ -95,6 +99,8 @@ private:
     QStringList mMessages;
     QString mPicture;
     bool mAnswerYes = false;
+    int mDialogs = 0;
+    std::function<bool(QDialog &)> mDialogAnswer;
 };
 
 void EditingTest::initTestCase()
@@ -111,6 +117,8 @@ void EditingTest::init()
     mMessages.clear();
     mPicture.clear();
     mAnswerYes = false;
+    mDialogs = 0;
+    mDialogAnswer = nullptr;
 }
 
 std::unique_ptr<MainWindow> EditingTest::window()
@@ -134,6 +142,12 @@ std::unique_ptr<MainWindow> EditingTest::window()
     env.prompts.warn = [this](QWidget *, const QString &, const QString &text) { mMessages << text; };
     env.prompts.askYesNo = [this](QWidget *, const QString &, const QString &) { return mAnswerYes; };
     env.choosePicture = [this](QWidget *, const QString &) { return mPicture; };
+    env.execObjectDialog = [this](QDialog &dialog) {
+        ++mDialogs;
+        if (mDialogAnswer)
+            return mDialogAnswer(dialog);
+        return true;
+    };
     env.format.chooseColour = [](const QColor &) { return std::optional<QColor>(Qt::red); };
     env.format.chooseLineWidth = [] { return std::optional<int>(7); };
     auto w = std::make_unique<MainWindow>(env);
@@ -634,6 +648,46 @@ void EditingTest::contextMenuFollowsTheSelection()
     menu->close();
     sendMouse(v, QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::NoButton);
     QCOMPARE(w->editing().editor().selection().first(), shape);
+}
+
+void EditingTest::dialogsOnCreationAndDoubleClick()
+{
+    auto w = window();
+    QVERIFY(w);
+    LabelCell *cell = w->document().currentCellPanel();
+    // A cancelled barcode dialog makes nothing and records nothing.
+    mDialogAnswer = [](QDialog &) { return false; };
+    w->actions().action(EditorCommand::ToolBarcode)->trigger();
+    QCOMPARE(mDialogs, 1);
+    QCOMPARE(cell->objectCount(), 0);
+    QVERIFY(!w->document().isModified());
+    QCOMPARE(w->history().position(), 0);
+    // A table has no dialog on creation; a double click opens it, and its OK is one undo step.
+    mDialogAnswer = nullptr;
+    w->actions().action(EditorCommand::ToolTable)->trigger();
+    drag(*w, {20, 20}, {220, 120});
+    QCOMPARE(mDialogs, 1);
+    QCOMPARE(cell->objectCount(), 1);
+    const int columnsBefore = static_cast<TZR_ShapeTable *>(cell->object(0))->columns();
+    mDialogAnswer = [](QDialog &dialog) {
+        auto *columns = dialog.findChild<QSpinBox *>(QStringLiteral("Spe_columns"));
+        if (!columns)
+            return false;
+        columns->setValue(5);
+        return true;
+    };
+    const QPoint p = at(*w, {60, 60});
+    sendMouse(viewport(*w), QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport(*w), QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    sendMouse(viewport(*w), QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport(*w), QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(mDialogs, 2);
+    auto *table = dynamic_cast<TZR_ShapeTable *>(cell->object(0));
+    QVERIFY(table);
+    QCOMPARE(table->columns(), 5);
+    QCOMPARE(w->editing().editor().selection().first(), table);
+    w->actions().action(EditorCommand::Undo)->trigger();
+    QCOMPARE(static_cast<TZR_ShapeTable *>(cell->object(0))->columns(), columnsBefore);
 }
 
 QTEST_MAIN(EditingTest)

@@ -333,9 +333,23 @@ step "rectangle drawn"
 
 # Insert > 바코드 (third item): placed at once near the top left, over the text. It is moved
 # down by its middle: whatever its random place, cell point (110, 100) lies well inside it.
+# Its settings dialog opens first; OK (Return) keeps the default data.
 remember
+windows_before="$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | sort)"
 insert_menu Down Down Return
 wait_for 10 "the Insert menu to close" menus_open 0
+new_window() {
+    dialog="$(comm -13 <(echo "$windows_before") \
+        <(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | sort) | head -n 1)"
+    [ -n "$dialog" ]
+}
+wait_for 15 "the barcode dialog" new_window
+settle
+shot 07-barcode-dialog
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool key Return
+dialog_closed() { ! xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -qx "$dialog"; }
+wait_for 15 "the barcode dialog to close" dialog_closed
 after_change "the barcode"
 shot 07-barcode
 remember

@@ -5,6 +5,10 @@
 #include "catalogue/UserCatalogue.h"
 #include "document/LabelCell.h"
 #include "editor/DocumentController.h"
+#include "editing/ObjectPlacement.h"
+#include "objects/BarcodeFormChecks.h"
+#include "objects/ObjectDialogs.h"
+#include "objects/ZR_ZipBarcode.h"
 #include "editor/EditingController.h"
 #include "editor/EditorActions.h"
 #include "editor/TextInPlaceEditor.h"
@@ -17,6 +21,7 @@
 #include "shell/ProgramSetup.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -80,6 +85,42 @@ bool shootEditing(quill::MainWindow &window, const QString &out)
     return ok;
 }
 
+// Every object's property dialog, shown on a new object of its kind and cancelled.
+bool shootDialogs(const quill::CaptionFile &captions, const quill::AppFolders &folders,
+                  const QString &out)
+{
+    using namespace quill;
+    QDir().mkpath(out);
+    bool ok = true;
+    const struct {
+        ObjectTypeCode code;
+        const char *name;
+    } kinds[] = {{ObjectTypeCode::SerialNumber, "serialnumber"}, {ObjectTypeCode::ShapeTable, "table"},
+                 {ObjectTypeCode::Gradient, "gradient"},         {ObjectTypeCode::WordArt, "wordart"},
+                 {ObjectTypeCode::Barcode, "barcode"},           {ObjectTypeCode::Barcode2D, "barcode2d"},
+                 {ObjectTypeCode::ZipBarcode, "zipbarcode"},     {ObjectTypeCode::DBImage, "image"}};
+    for (const auto &kind : kinds) {
+        std::unique_ptr<LabelObject> object =
+            ObjectPlacement::createObject(kind.code, QRect(0, 0, 150, 80), PlacementContext{});
+        if (kind.code == ObjectTypeCode::ZipBarcode)
+            startNewZipBarcode(static_cast<TZR_ZipBarcode &>(*object));
+        ObjectDialogServices services;
+        services.captions = &captions;
+        services.postalCodeFile = folders.zipcodeFilePath();
+        const QString path = QDir(out).filePath(QString::fromLatin1(kind.name) + QStringLiteral(".png"));
+        bool shot = false;
+        services.exec = [&](QDialog &dialog) {
+            dialog.show();
+            shot = shoot(&dialog, path);
+            dialog.hide();
+            return false;
+        };
+        runObjectDialog(*object, services);
+        ok = shot && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,6 +167,7 @@ int main(int argc, char **argv)
     } else {
         ok = false;
     }
+    ok = shootDialogs(captions, folders, QDir(out).filePath(QStringLiteral("../dialogs"))) && ok;
     window.document().setModified(false);
     return ok ? 0 : 1;
 }

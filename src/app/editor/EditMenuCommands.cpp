@@ -7,6 +7,7 @@
 #include "prvLabelWorkForm.h"
 #include "document/EditHistory.h"
 #include "document/LabelCell.h"
+#include "editing/SelectionMenu.h"
 #include "imaging/DecodedPicture.h"
 #include "objects/ZR_DBImage.h"
 
@@ -62,6 +63,9 @@ void EditMenuCommands::updateStates()
     mActions.setCommandEnabled(EditorCommand::Delete, any);
     const bool image = selection.first() && selection.first()->typeCode() == ObjectTypeCode::DBImage;
     mActions.setCommandEnabled(EditorCommand::PictureSize, image);
+    const LabelObject *first = selection.first();
+    mActions.setCommandEnabled(EditorCommand::Properties,
+        first && (first->typeCode() == ObjectTypeCode::TextEdit || hasPropertiesDialog(*first)));
 }
 
 void EditMenuCommands::report(const Status &status)

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QDialog;
 class QSettings;
 
 namespace quill {
@@ -34,6 +35,8 @@ struct EditorEnvironment {
     // The colour, font and line width dialogs of the format commands; an unset one is the
     // system's.
     FormatServices format;
+    // Runs an object's property dialog; true when accepted. Unset: the dialog's exec().
+    std::function<bool(QDialog &dialog)> execObjectDialog;
 
     // Message boxes, dialogs and printers of the system, over the given folders.
     static EditorEnvironment system(const CaptionFile &captions, QSettings *settings,

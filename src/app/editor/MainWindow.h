@@ -19,6 +19,8 @@ namespace quill {
 
 class ArrangeMenuCommands;
 class AutoSaveTimer;
+class LabelObject;
+struct ObjectDialogServices;
 class EditMenuCommands;
 class EditingController;
 class FormatToolBarCommands;
@@ -102,6 +104,9 @@ private:
     void createEditing();
     void connectEditing();
     void showContextMenu(const QPoint &globalPosition);
+    void editProperties(LabelObject *object);
+    ObjectDialogServices objectDialogServices();
+    std::unique_ptr<LabelObject> confirmNewObject(std::unique_ptr<LabelObject> object);
     void on(EditorCommand id, std::function<void()> handler);
     std::optional<TZR_LabelSize> chooseSheet();
     PaperCatalogue *catalogue();

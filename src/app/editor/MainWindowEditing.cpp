@@ -13,6 +13,10 @@
 #include "print/PrintCommand.h"
 #include "editing/FormatCommands.h"
 #include "editing/SelectionMenu.h"
+#include "objects/ObjectDialogs.h"
+#include "objects/BarcodeFormChecks.h"
+#include "objects/ZR_TextEdit.h"
+#include "objects/ZR_ZipBarcode.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -53,6 +57,9 @@ void MainWindow::createEditing()
         context.lineColour = toTColor(mActions->buttonColour(EditorCommand::LineColor));
         return context;
     };
+    placement.confirmNew = [this](std::unique_ptr<LabelObject> object) {
+        return confirmNewObject(std::move(object));
+    };
     placement.choosePicture = [this] {
         const QString folder = mValues.pictureFolderOn ? mValues.pictureFolder : QString();
         if (mEnv.choosePicture)
@@ -90,8 +97,10 @@ void MainWindow::connectEditing()
     connect(mOverview, &TprvLabelWorkForm::masterApplyClicked, this,
             [this] { mEditMenu->masterApply(mOverview); });
     connect(mEditing, &EditingController::contextMenuRequested, this, &MainWindow::showContextMenu);
-    connect(mEditing, &EditingController::propertiesRequested, this, [this](LabelObject *) {
-        // The objects' dialogs open here once they exist.
+    connect(mEditing, &EditingController::propertiesRequested, this, &MainWindow::editProperties);
+    on(EditorCommand::Properties, [this] {
+        if (LabelObject *first = mEditing->editor().selection().first())
+            editProperties(first);
     });
     for (EditorCommand tool : {EditorCommand::ToolSelect, EditorCommand::ToolText,
              EditorCommand::ToolImage, EditorCommand::ToolBarcode, EditorCommand::ToolBarcode2D,
@@ -100,6 +109,65 @@ void MainWindow::connectEditing()
              EditorCommand::ToolDLine, EditorCommand::ToolVLine, EditorCommand::ToolRoundRect,
              EditorCommand::ToolRect, EditorCommand::ToolEllipse, EditorCommand::ToolCircle})
         mActions->setImplemented(tool);
+}
+
+namespace {
+
+// The objects whose dialog opens before they are placed; cancelling it makes nothing.
+bool dialogOnCreation(ObjectTypeCode code)
+{
+    switch (code) {
+    case ObjectTypeCode::Barcode:
+    case ObjectTypeCode::Barcode2D:
+    case ObjectTypeCode::ZipBarcode:
+    case ObjectTypeCode::Gradient:
+    case ObjectTypeCode::WordArt:
+    case ObjectTypeCode::SerialNumber:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ObjectDialogServices MainWindow::objectDialogServices()
+{
+    ObjectDialogServices services;
+    services.captions = &mCaptions;
+    services.parent = this;
+    services.exec = mEnv.execObjectDialog;
+    if (mEnv.choosePicture) {
+        const QString folder = mValues.pictureFolderOn ? mValues.pictureFolder : QString();
+        services.choosePicture = [this, folder] { return mEnv.choosePicture(this, folder); };
+    }
+    services.postalCodeFile = mEnv.folders.zipcodeFilePath();
+    return services;
+}
+
+// A double click or "속성": the dialog edits a copy, and the confirmed copy takes the object's
+// place as one undo step; a text box is edited in place instead.
+void MainWindow::editProperties(LabelObject *object)
+{
+    mEditing->endTextEditing();
+    if (object->typeCode() == ObjectTypeCode::TextEdit) {
+        mEditing->editText(static_cast<TZR_TextEdit *>(object), false);
+        return;
+    }
+    if (!hasObjectDialog(*object))
+        return;
+    std::unique_ptr<LabelObject> edited = runObjectDialog(*object, objectDialogServices());
+    if (edited)
+        mEditing->editor().replaceObject(object, std::move(edited));
+}
+
+std::unique_ptr<LabelObject> MainWindow::confirmNewObject(std::unique_ptr<LabelObject> object)
+{
+    if (!dialogOnCreation(object->typeCode()))
+        return object;
+    if (object->typeCode() == ObjectTypeCode::ZipBarcode) // the dialog starts from these values
+        startNewZipBarcode(static_cast<TZR_ZipBarcode &>(*object));
+    return runObjectDialog(*object, objectDialogServices());
 }
 
 void MainWindow::showContextMenu(const QPoint &globalPosition)

@@ -48,6 +48,15 @@ QList<QRectF> BarcodePicture::rects() const
     return out;
 }
 
+QList<QRectF> BarcodePicture::pathBounds() const
+{
+    QList<QRectF> out;
+    out.reserve(mPaths.size());
+    for (const ColoredPath &p : mPaths)
+        out.append(p.path.boundingRect());
+    return out;
+}
+
 QRectF BarcodePicture::contentBounds() const
 {
     QRectF bounds;

@@ -47,6 +47,8 @@ public:
 
     // Every rectangle, in layout frame millimetres (tests and measurements).
     QList<QRectF> rects() const;
+    // The bounds of every path (hexagons, dots), in layout frame millimetres.
+    QList<QRectF> pathBounds() const;
     // The union of all shapes' bounds in the layout frame.
     QRectF contentBounds() const;
 

@@ -11,6 +11,7 @@ bool hasPropertiesDialog(const LabelObject &object)
     switch (object.typeCode()) {
     case ObjectTypeCode::TextEdit:
     case ObjectTypeCode::VantorShape:
+    case ObjectTypeCode::GuideLabel:
         return false;
     default:
         return true;

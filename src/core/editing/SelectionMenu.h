@@ -16,8 +16,8 @@ enum class SelectionMenu {
 
 // Chosen by the kinds of the objects selected: only shapes, the shape menu; only images, the
 // image menu; otherwise the default menu, with properties whenever the first selected object
-// has a dialog of its own (every kind but the text box, which is edited in place, and the
-// shape, which the tool bars format).
+// has a dialog of its own (every kind but the text box, which is edited in place, the shape,
+// which the tool bars format, and the field label, which a send from a data list makes).
 SelectionMenu selectionMenu(const std::vector<LabelObject *> &selection);
 bool hasPropertiesDialog(const LabelObject &object);
 
