@@ -7,6 +7,7 @@
 #include "editor/DocumentController.h"
 #include "editing/ObjectPlacement.h"
 #include "objects/BarcodeFormChecks.h"
+#include "objects/ImgEffectForm.h"
 #include "objects/ObjectDialogs.h"
 #include "objects/ZR_ZipBarcode.h"
 #include "editor/EditingController.h"
@@ -22,6 +23,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -118,6 +121,20 @@ bool shootDialogs(const quill::CaptionFile &captions, const quill::AppFolders &f
         runObjectDialog(*object, services);
         ok = shot && ok;
     }
+    // The picture effects editor on a small drawn picture.
+    QImage picture(240, 160, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient ramp(0, 0, 240, 160);
+    ramp.setColorAt(0, QColor(0x2a, 0x6f, 0xdb));
+    ramp.setColorAt(1, QColor(0xf6, 0xc2, 0x3e));
+    painter.fillRect(picture.rect(), ramp);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont(QStringLiteral("NanumGothic"), 28, QFont::Bold));
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("라벨"));
+    painter.end();
+    TImgEffectForm effects(captions, picture);
+    effects.show();
+    ok = shoot(&effects, QDir(out).filePath(QStringLiteral("imageeffects.png"))) && ok;
     return ok;
 }
 

@@ -11,6 +11,7 @@
 #include "ZR_WorkSpace.h"
 #include "prvLabelWorkForm.h"
 #include "print/PrintCommand.h"
+#include "shell/HelpLinks.h"
 #include "editing/FormatCommands.h"
 #include "editing/SelectionMenu.h"
 #include "objects/ObjectDialogs.h"
@@ -142,6 +143,9 @@ ObjectDialogServices MainWindow::objectDialogServices()
         services.choosePicture = [this, folder] { return mEnv.choosePicture(this, folder); };
     }
     services.postalCodeFile = mEnv.folders.zipcodeFilePath();
+    services.openBarcodeHelp = [this](bool twoDimensional) {
+        mHelp->openHelp(twoDimensional ? HelpLinks::Topic::Barcode2D : HelpLinks::Topic::Barcode1D);
+    };
     return services;
 }
 

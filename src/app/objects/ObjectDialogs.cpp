@@ -4,6 +4,7 @@
 #include "BarcodeFrm.h"
 #include "GradientFrm.h"
 #include "ImageFrm.h"
+#include "ImgEffectForm.h"
 #include "SerialNumberForm.h"
 #include "ShapeTableForm.h"
 #include "WordArtForm.h"
@@ -22,6 +23,8 @@
 #include "shell/CaptionFile.h"
 
 #include <QDialog>
+
+#include <type_traits>
 
 namespace quill {
 
@@ -45,6 +48,13 @@ std::unique_ptr<LabelObject> run(const LabelObject &object, const ObjectDialogSe
 {
     Form form(*services.captions, static_cast<const Object &>(object),
               std::forward<Extra>(extra)...);
+    // The barcode dialogs' 도움말 opens the guide at their kind of barcode.
+    if constexpr (std::is_same_v<Form, TbarcodeFrm> || std::is_same_v<Form, Tbarcode2Frm>) {
+        if (services.openBarcodeHelp)
+            QObject::connect(&form, &Form::helpRequested, &form, [&services] {
+                services.openBarcodeHelp(std::is_same_v<Form, Tbarcode2Frm>);
+            });
+    }
     if (!execute(form, services))
         return nullptr;
     return form.takeResult();
@@ -100,9 +110,18 @@ std::unique_ptr<LabelObject> runObjectDialog(const LabelObject &object,
     case ObjectTypeCode::ZipBarcode:
         return run<TZipbarcodeFrm, TZR_ZipBarcode>(object, services,
                                                    postalCodes(services.postalCodeFile), parent);
-    case ObjectTypeCode::DBImage:
-        return run<TImageFrm, TZR_DBImage>(object, services, parent,
-                                           TImageFrm::PictureChooser(services.choosePicture));
+    case ObjectTypeCode::DBImage: {
+        // "이미지편집" opens the effects editor over the dialog's preview picture.
+        const CaptionFile &captions = *services.captions;
+        TImageFrm form(captions, static_cast<const TZR_DBImage &>(object), parent,
+                       TImageFrm::PictureChooser(services.choosePicture));
+        form.setEffectsEditor([&captions, &form](const QImage &picture) {
+            return TImgEffectForm::edit(captions, picture, &form);
+        });
+        if (!execute(form, services))
+            return nullptr;
+        return form.takeResult();
+    }
     case ObjectTypeCode::TextEdit:
     case ObjectTypeCode::VantorShape:
     case ObjectTypeCode::GuideLabel:

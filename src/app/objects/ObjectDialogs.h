@@ -22,6 +22,8 @@ struct ObjectDialogServices {
     std::function<bool(QDialog &dialog)> exec;
     // The picture file chooser of the picture dialog; unset: the dialog's own.
     std::function<QString()> choosePicture;
+    // The guide at the barcode section (true: two-dimensional barcodes); unset: no help.
+    std::function<void(bool twoDimensional)> openBarcodeHelp;
     // The postal code table file (zipcode.dbf) the postal code search reads, when first asked.
     QString postalCodeFile;
 };
