@@ -7,7 +7,11 @@
 #include "editor/DocumentController.h"
 #include "editing/ObjectPlacement.h"
 #include "objects/BarcodeFormChecks.h"
+#include "catalogue/PostalCodes.h"
+#include "objects/ADDHonoForm.h"
 #include "objects/ImgEffectForm.h"
+#include "objects/LineSetForm.h"
+#include "objects/ZipCodeForm.h"
 #include "objects/ObjectDialogs.h"
 #include "objects/ZR_ZipBarcode.h"
 #include "editor/EditingController.h"
@@ -121,6 +125,24 @@ bool shootDialogs(const quill::CaptionFile &captions, const quill::AppFolders &f
         runObjectDialog(*object, services);
         ok = shot && ok;
     }
+    // The windows that come with the dialogs: the postal code search (a search made), the
+    // honorific of the data list windows and the custom line width.
+    Result<PostalCodeTable> postal = PostalCodeTable::load(folders.zipcodeFilePath());
+    if (postal) {
+        TZipCodeForm search(captions, postal.value());
+        search.show();
+        search.search(QStringLiteral("종로구"));
+        ok = shoot(&search, QDir(out).filePath(QStringLiteral("zipcodesearch.png"))) && ok;
+    } else {
+        ok = false;
+    }
+    TADDHonoForm honorific(captions, QStringList{QStringLiteral("이름"), QStringLiteral("회사")});
+    honorific.show();
+    ok = shoot(&honorific, QDir(out).filePath(QStringLiteral("honorific.png"))) && ok;
+    TLineSetForm lineWidth(captions);
+    lineWidth.show();
+    ok = shoot(&lineWidth, QDir(out).filePath(QStringLiteral("linewidth.png"))) && ok;
+
     // The picture effects editor on a small drawn picture.
     QImage picture(240, 160, QImage::Format_RGB32);
     QPainter painter(&picture);
