@@ -253,13 +253,6 @@ qint64 serialNumberForCell(
 
 namespace {
 
-void refreshSerialNumber(TZR_SerialNumber &number, const BoundRefresh &refresh)
-{
-    // Stored as a 32-bit number like the dialog's entries.
-    number.setStartNum(qint32(serialNumberForCell(refresh.columns, refresh.rows, refresh.cellNumber,
-        number.incNum(), number.imsiSerialNum())));
-}
-
 void refreshFieldLabel(TZR_GuideLabel &label, const BoundRefresh &refresh)
 {
     if (!refresh.labelRecord || label.fieldName().isEmpty())
@@ -283,7 +276,8 @@ void refreshBoundObjects(const std::vector<LabelObject *> &objects, const BoundR
     for (LabelObject *object : objects) {
         switch (object->typeCode()) {
         case ObjectTypeCode::SerialNumber:
-            refreshSerialNumber(static_cast<TZR_SerialNumber &>(*object), refresh);
+            // Its stored StartNum is the user's and a document's; the number a cell shows
+            // (serialNumberForCell) is a matter of drawing, never written back here.
             break;
         case ObjectTypeCode::GuideLabel:
             refreshFieldLabel(static_cast<TZR_GuideLabel &>(*object), refresh);

@@ -134,7 +134,8 @@ struct BoundRefresh {
     int rows = 1;
     int cellNumber = 1;
 };
-// Serial numbers restart at serialNumberForCell(); field labels bound to a field take
+// Serial numbers are left alone: their StartNum is never rewritten by a refresh (the number
+// a cell shows is serialNumberForCell(), a matter of drawing). Field labels bound to a field take
 // fieldLabelText() with their own ADDHono; bound linear and two-dimensional barcodes take the
 // field's value as caption.
 void refreshBoundObjects(const std::vector<LabelObject *> &objects, const BoundRefresh &refresh);
