@@ -4,17 +4,15 @@
 #include "EditorActions.h"
 #include "document/LabelDocument.h"
 #include "editing/ArrangeCommands.h"
-#include "shell/CaptionFile.h"
 
 #include <QAction>
 
 namespace quill {
 
 ArrangeMenuCommands::ArrangeMenuCommands(EditingController &editing, LabelDocument &document,
-                                         EditorActions &actions, const CaptionFile &captions,
-                                         QObject *parent)
+                                         EditorActions &actions, QObject *parent)
     : QObject(parent), mEditing(editing), mDocument(document), mActions(actions),
-      mCaptions(captions), mOrientation(EditorCommand::Landscape)
+      mOrientation(EditorCommand::Landscape)
 {
     const auto on = [this](EditorCommand id, void (ArrangeMenuCommands::*handler)(EditorCommand)) {
         connect(mActions.action(id), &QAction::triggered, this, [this, id, handler] { (this->*handler)(id); });

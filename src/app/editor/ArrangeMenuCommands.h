@@ -6,7 +6,6 @@
 
 namespace quill {
 
-class CaptionFile;
 class EditingController;
 class EditorActions;
 class LabelDocument;
@@ -16,8 +15,7 @@ class ArrangeMenuCommands : public QObject {
     Q_OBJECT
 public:
     ArrangeMenuCommands(EditingController &editing, LabelDocument &document,
-                        EditorActions &actions, const CaptionFile &captions,
-                        QObject *parent = nullptr);
+                        EditorActions &actions, QObject *parent = nullptr);
 
     void align(EditorCommand id);
     void order(EditorCommand id);
@@ -32,7 +30,6 @@ private:
     EditingController &mEditing;
     LabelDocument &mDocument;
     EditorActions &mActions;
-    const CaptionFile &mCaptions;
     EditorCommand mOrientation;
 };
 

@@ -5,6 +5,7 @@
 #include "objects/LineSetForm.h"
 #include "editing/FormatCommands.h"
 #include "objects/FontSubstitution.h"
+#include "objects/ObjectPaint.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -18,17 +19,6 @@
 namespace quill {
 
 namespace {
-
-// TColor keeps blue in the high byte.
-TColor toTColor(const QColor &c)
-{
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
-
-QColor fromTColor(TColor c)
-{
-    return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
-}
 
 const QString kFontSizeError = QStringLiteral("글꼴 크기는 1부터 999까지의 정수로 입력하십시오.");
 
@@ -156,9 +146,9 @@ void FormatToolBarCommands::showState(const FormatState &state)
         mActions.action(id)->setChecked(true);
     }
     if (state.fillColour)
-        mActions.setButtonColour(EditorCommand::FillColor, fromTColor(*state.fillColour));
+        mActions.setButtonColour(EditorCommand::FillColor, toQColor(*state.fillColour));
     if (state.lineColour)
-        mActions.setButtonColour(EditorCommand::LineColor, fromTColor(*state.lineColour));
+        mActions.setButtonColour(EditorCommand::LineColor, toQColor(*state.lineColour));
     if (state.shapeKind) {
         if (QComboBox *box = mActions.shapeComboBox()) {
             const QSignalBlocker block(box);
@@ -220,7 +210,7 @@ void FormatToolBarCommands::chooseFontColour()
         return;
     mActions.setButtonColour(EditorCommand::FontColor, *c);
     mEditing.editor().format(EditCommand::Format, [&](const auto &objects) {
-        return FormatCommands::setFontColour(objects, toTColor(*c));
+        return FormatCommands::setFontColour(objects, fromQColor(*c));
     });
 }
 
@@ -238,7 +228,7 @@ void FormatToolBarCommands::chooseFont()
     if (!font)
         return;
     const int points = qBound(1, font->pointSize() > 0 ? font->pointSize() : 10, 999);
-    const TColor colour = toTColor(mActions.buttonColour(EditorCommand::FontColor));
+    const TColor colour = fromQColor(mActions.buttonColour(EditorCommand::FontColor));
     mEditing.editor().format(EditCommand::Format, [&](const auto &objects) {
         return FormatCommands::setFont(objects, font->family(), points, font->bold(),
                                        font->italic(), font->underline(), font->strikeOut(), colour);
@@ -264,7 +254,7 @@ void FormatToolBarCommands::chooseFillColour()
     // The colour is also the fill of the next shape placed.
     mActions.setButtonColour(EditorCommand::FillColor, *c);
     mEditing.editor().format(EditCommand::Format, [&](const auto &objects) {
-        return FormatCommands::setFillColour(objects, toTColor(*c));
+        return FormatCommands::setFillColour(objects, fromQColor(*c));
     });
 }
 
@@ -278,7 +268,7 @@ void FormatToolBarCommands::chooseLineColour()
         return;
     mActions.setButtonColour(EditorCommand::LineColor, *c);
     mEditing.editor().format(EditCommand::Format, [&](const auto &objects) {
-        return FormatCommands::setLineColour(objects, toTColor(*c));
+        return FormatCommands::setLineColour(objects, fromQColor(*c));
     });
 }
 

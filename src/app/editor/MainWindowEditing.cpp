@@ -15,6 +15,7 @@
 #include "editing/FormatCommands.h"
 #include "editing/SelectionMenu.h"
 #include "objects/ObjectDialogs.h"
+#include "objects/ObjectPaint.h"
 #include "objects/BarcodeFormChecks.h"
 #include "objects/ZR_TextEdit.h"
 #include "objects/ZR_ZipBarcode.h"
@@ -26,11 +27,6 @@
 namespace quill {
 
 namespace {
-
-TColor toTColor(const QColor &c)
-{
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
 
 EditorContextMenu menuKind(SelectionMenu menu)
 {
@@ -54,8 +50,8 @@ void MainWindow::createEditing()
         PlacementContext context;
         if (QComboBox *size = mActions->fontSizeBox())
             context.fontSize = FormatCommands::parseFontSize(size->currentText()).value_or(10);
-        context.fillColour = toTColor(mActions->buttonColour(EditorCommand::FillColor));
-        context.lineColour = toTColor(mActions->buttonColour(EditorCommand::LineColor));
+        context.fillColour = fromQColor(mActions->buttonColour(EditorCommand::FillColor));
+        context.lineColour = fromQColor(mActions->buttonColour(EditorCommand::LineColor));
         return context;
     };
     placement.confirmNew = [this](std::unique_ptr<LabelObject> object) {
@@ -79,7 +75,7 @@ void MainWindow::createEditing()
         format.chooseLineWidth = mEnv.format.chooseLineWidth;
     mEditMenu = new EditMenuCommands(*mEditing, *mHistory, *mActions, *workSpace(), mEnv.prompts, this);
     mFormat = new FormatToolBarCommands(*mEditing, *mActions, format, this);
-    mArrange = new ArrangeMenuCommands(*mEditing, mDocument, *mActions, mCaptions, this);
+    mArrange = new ArrangeMenuCommands(*mEditing, mDocument, *mActions, this);
 }
 
 void MainWindow::connectEditing()

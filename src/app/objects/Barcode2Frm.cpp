@@ -24,12 +24,6 @@ namespace {
 constexpr int kMaxSymbologies = 101; // the control's lists are read up to index 100
 constexpr int kMaxModes = 11; // and its modes up to index 10
 
-// An explicit colour $00BBGGRR.
-TColor fromQColor(const QColor &color)
-{
-    return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
-}
-
 QGroupBox *group(const QString &name, const QString &title, QWidget *parent)
 {
     auto *box = new QGroupBox(title, parent);

@@ -17,16 +17,6 @@
 
 namespace quill {
 
-namespace {
-
-// TColor keeps blue in the high byte.
-TColor toTColor(const QColor &c)
-{
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
-
-} // namespace
-
 // ---- GradientSwatch ----------------------------------------------------------------------
 
 GradientSwatch::GradientSwatch(const QString &dialogTitle, QWidget *parent)
@@ -49,7 +39,7 @@ void GradientSwatch::choose()
         toQColor(mColour), this, mDialogTitle, QColorDialog::DontUseNativeDialog);
     if (!picked.isValid())
         return;
-    setColour(toTColor(picked));
+    setColour(fromQColor(picked));
     emit colourChosen();
 }
 

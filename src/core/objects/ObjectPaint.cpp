@@ -38,6 +38,11 @@ QColor toQColor(TColor color)
     return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
 }
 
+TColor fromQColor(const QColor &color)
+{
+    return TColor(color.red()) | TColor(color.green()) << 8 | TColor(color.blue()) << 16;
+}
+
 QPen toQPen(TColor color, int penStyle, int width)
 {
     QPen pen(toQColor(color));

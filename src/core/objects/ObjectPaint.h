@@ -15,6 +15,8 @@ class PersistentObject;
 // A colour value $00BBGGRR as a QColor; a system colour ($FF0000nn) becomes the colour the
 // desktop gives it by default (5, the window background, is white).
 QColor toQColor(TColor color);
+// The other way: a QColor as $00BBGGRR (alpha dropped), as colour dialogs give them.
+TColor fromQColor(const QColor &color);
 
 // The pen held in Pen.Color, Pen.Style and Pen.Width (or another prefix). A clear style gives
 // Qt::NoPen; inside-frame draws solid. Width 0 draws one pixel, as the toolkit does.
