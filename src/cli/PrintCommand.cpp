@@ -9,6 +9,8 @@
 #include "printing/PrintDialogSettings.h"
 #include "printing/PrintComposer.h"
 #include "printing/PrintDataList.h"
+#include "printing/PrintJob.h"
+#include "printing/QuantityField.h"
 #include "shell/QuillSettings.h"
 
 #include <QElapsedTimer>
@@ -25,6 +27,7 @@ struct PrintOptions {
     QString document;
     QString labelData;
     QString barcodeData;
+    QString quantityField; // each record printed as many times as this field says
     std::optional<int> start;
     std::optional<int> count;
     int copies = 1;
@@ -41,7 +44,7 @@ struct PrintOptions {
 int usage()
 {
     err() << "usage: quilllabel-cli print DOC [--label-data PATH[:TABLE]] "
-             "[--barcode-data PATH[:TABLE]] [--start N] [--count N] [--copies N] [--cut-lines] "
+             "[--barcode-data PATH[:TABLE]] [--quantity-field NAME] [--start N] [--count N] [--copies N] [--cut-lines] "
              "[--replicate] [--offset-left MM] [--offset-top MM] [--sheets A-B] "
              "(--pdf OUT.pdf | --printer QUEUE)\n";
     return ExitUsage;
@@ -80,6 +83,7 @@ bool takeOption(const QString &name, const QString &value, PrintOptions &o)
     int n = 0;
     if (name == u"--label-data") o.labelData = value;
     else if (name == u"--barcode-data") o.barcodeData = value;
+    else if (name == u"--quantity-field") o.quantityField = value;
     else if (name == u"--start") ok = parseInt(value, 1, 65535, n), o.start = n;
     else if (name == u"--count") ok = parseInt(value, 1, 65535, n), o.count = n;
     else if (name == u"--copies") ok = parseInt(value, 1, 99, o.copies);
@@ -178,10 +182,16 @@ int printCommand(const QStringList &args)
     if (!barcodeData)
         return fail(QStringLiteral("barcode data list"), barcodeData.error().message);
 
+    PrintDataLists lists{std::move(labelData).value(), std::move(barcodeData).value()};
+    if (!o.quantityField.isEmpty()) {
+        if (Status expanded = applyQuantityField(lists, o.quantityField); !expanded)
+            return fail(QStringLiteral("quantity field"), expanded.error().message);
+    }
+
     applySettings(o, document.workLabel());
     PrintComposer composer(document);
-    composer.setLabelData(&labelData.value());
-    composer.setBarcodeData(&barcodeData.value());
+    composer.setLabelData(&lists.label);
+    composer.setBarcodeData(&lists.barcode);
     composer.setEmptyFieldText(emptyFieldText());
     const LabelCell *design = document.currentCellPanel();
     composer.setReplicated(o.replicate || (design && PrintComposer::needsReplication(*design)));

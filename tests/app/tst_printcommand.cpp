@@ -15,6 +15,7 @@
 #include "printing/PrintJob.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPainter>
 #include <QPushButton>
@@ -126,6 +127,8 @@ private slots:
     void replicatedDesignDisablesAllPrint_data();
     void replicatedDesignDisablesAllPrint();
     void missingDataListStopsPrint();
+    void quantityFieldRepeatsRecords_data();
+    void quantityFieldRepeatsRecords();
     void composerErrorsAreTold_data();
     void composerErrorsAreTold();
     void printerSetupGoesToTheRun();
@@ -334,6 +337,51 @@ void TestPrintCommand::missingDataListStopsPrint()
     QVERIFY(mMessages.first().contains(missing));
     // Nothing of the dialog reached the document.
     QCOMPARE(mDocument.workLabel().fromLabel(), fromLabel);
+}
+
+void TestPrintCommand::quantityFieldRepeatsRecords_data()
+{
+    QTest::addColumn<QString>("third"); // the third record's quantity
+    QTest::addColumn<int>("labels");    // 0: refused
+    QTest::newRow("10 + 0 + 15") << QStringLiteral("15") << 25;
+    QTest::newRow("negative") << QStringLiteral("-3") << 0;
+}
+
+void TestPrintCommand::quantityFieldRepeatsRecords()
+{
+    QFETCH(QString, third);
+    QFETCH(int, labels);
+    DataTable table;
+    table.fields << DataField {QStringLiteral("NAME"), FieldType::Text, 20}
+                 << DataField {QStringLiteral("QTY"), FieldType::Text, 5};
+    table.rows << QVariantList {QStringLiteral("A"), QStringLiteral("10")}
+               << QVariantList {QStringLiteral("B"), QStringLiteral("0")}
+               << QVariantList {QStringLiteral("C"), third};
+    const QString path = mDir.filePath(QStringLiteral("quantities.csv"));
+    QVERIFY(writeDataList(path, table));
+    mDocument.currentCellPanel()->addObject(fieldLabel(QStringLiteral("NAME")));
+    mDocument.setLabelDataList(path, QString());
+    QStringList offered;
+    mAnswer = [&offered](QDialog &dialog) {
+        auto *box = child<QComboBox>(dialog, "Cbo_QuantityField");
+        for (int i = 1; i < box->count(); ++i)
+            offered << box->itemText(i);
+        box->setCurrentIndex(box->findText(QStringLiteral("QTY")));
+        child<QPushButton>(dialog, "Button1")->click();
+    };
+    command().PrintBtnClick();
+    // Only the field holding whole numbers is offered.
+    QCOMPARE(offered, QStringList {QStringLiteral("QTY")});
+    if (labels == 0) {
+        QVERIFY(mRuns.isEmpty());
+        QCOMPARE(mMessages.size(), 1);
+        QVERIFY(mMessages.first().contains(QStringLiteral("3번째 자료")));
+        return;
+    }
+    QVERIFY2(mMessages.isEmpty(), qPrintable(mMessages.join(u'\n')));
+    QCOMPARE(mRuns.size(), 1);
+    QCOMPARE(int(mDocument.workLabel().labelCount()), labels);
+    QCOMPARE(mRuns.first().sheets, 2); // 25 labels on sheets of 21
 }
 
 void TestPrintCommand::composerErrorsAreTold_data()

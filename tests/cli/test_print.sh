@@ -105,6 +105,19 @@ check "preview is a PNG" sh -c "head -c 8 '$WORK/sheet2.png' | grep -q PNG"
 expect_exit "preview beyond the last sheet" 1 "3 sheet" "$CLI" preview "$WORK/doc.qbl" --sheet 4 -o "$WORK/x.png"
 
 check "document with a missing list" make_doc "$WORK/missing.qbl" "$WORK/gone.csv"
+# A quantity column: each record printed as many times as it says.
+printf 'NAME,QTY\nREC001,2\nREC002,0\nREC003,3\n' > "$WORK/qty.csv"
+"$CLI" print "$WORK/doc.qbl" --label-data "$WORK/qty.csv" --quantity-field qty --pdf "$WORK/qty.pdf" 2>"$WORK/summary"
+check "quantity field: five labels" grep -q "5 label(s)" "$WORK/summary"
+check "quantity field: REC001 twice, REC003 three times" \
+    test "$(pdftotext "$WORK/qty.pdf" - | grep -o 'REC00[0-9]' | sort | uniq -c | awk '{print $2 "x" $1}' | tr '\n' ' ')" = "REC001x2 REC003x3 "
+printf 'NAME,QTY\nREC001,2\nREC002,lots\n' > "$WORK/badqty.csv"
+expect_exit "quantity field: a value that is no whole number" 1 "2번째 자료" \
+    "$CLI" print "$WORK/doc.qbl" --label-data "$WORK/badqty.csv" --quantity-field QTY --pdf "$WORK/bad.pdf"
+expect_exit "quantity field: no such field" 1 "NOPE" \
+    "$CLI" print "$WORK/doc.qbl" --quantity-field NOPE --pdf "$WORK/bad.pdf"
+check "quantity field: no PDF after a refusal" test ! -e "$WORK/bad.pdf"
+
 expect_exit "missing data list" 1 "gone.csv" "$CLI" print "$WORK/missing.qbl" --pdf "$WORK/x.pdf"
 check "failed print writes nothing" test ! -e "$WORK/x.pdf"
 expect_exit "missing printer" 1 "Printer name is invalid\|프린터" "$CLI" print "$WORK/doc.qbl" --printer NoSuchQueue

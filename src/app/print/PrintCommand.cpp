@@ -6,6 +6,7 @@
 #include "document/LabelDocument.h"
 #include "printing/PrintComposer.h"
 #include "printing/PrintJob.h"
+#include "printing/QuantityField.h"
 #include "shell/CaptionFile.h"
 
 #include <QGuiApplication>
@@ -42,6 +43,20 @@ QString nothingPrintedMessage()
         "인쇄할 라벨이 없어 아무것도 인쇄하지 않았습니다. 인쇄 범위를 확인 하십시오.");
 }
 
+// The quantity field candidates of both lists, each name once.
+QStringList quantityFields(const PrintDataLists &lists)
+{
+    QStringList fields;
+    for (const PrintDataList *list : {&lists.label, &lists.barcode}) {
+        if (!list->isActive())
+            continue;
+        for (const QString &name : quantityFieldCandidates(list->table()))
+            if (!fields.contains(name, Qt::CaseInsensitive))
+                fields << name;
+    }
+    return fields;
+}
+
 } // namespace
 
 PrintCommand::PrintCommand(LabelDocument &document, const CaptionFile &captions,
@@ -58,9 +73,16 @@ void PrintCommand::PrintBtnClick()
         tell(noPrinterMessage());
         return;
     }
+    // The lists are read before anything changes: a list that cannot be read prints nothing.
+    Result<PrintDataLists> lists = openDocumentDataLists(mDocument);
+    if (!lists) {
+        report(lists.error());
+        return;
+    }
     bool replicated = designReplicated();
     TPrintFrm dialog(mSettings, mServices, mWindow);
     dialog.setDesignReplicated(replicated);
+    dialog.setQuantityFields(quantityFields(lists.value()));
     if (!mServices.execDialog || !mServices.execDialog(dialog))
         return;
     const QString printer = dialog.printerName();
@@ -68,11 +90,11 @@ void PrintCommand::PrintBtnClick()
         tell(noPrinterMessage());
         return;
     }
-    // The lists are read before anything changes: a list that cannot be read prints nothing.
-    Result<PrintDataLists> lists = openDocumentDataLists(mDocument);
-    if (!lists) {
-        report(lists.error());
-        return;
+    if (!dialog.quantityField().isEmpty()) {
+        if (Status expanded = applyQuantityField(lists.value(), dialog.quantityField()); !expanded) {
+            report(expanded.error());
+            return;
+        }
     }
     if (dialog.printSettings().applyTo(mDocument.workLabel()))
         replicated = true;

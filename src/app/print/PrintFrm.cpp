@@ -4,6 +4,7 @@
 #include "PrinterGroup.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -110,6 +111,14 @@ QGroupBox *TPrintFrm::createCopiesGroup()
     grid->addWidget(mLabelSheets, 1, 0);
     grid->addWidget(mLabelCount, 1, 1);
     grid->addWidget(mLabelCountLabel, 1, 2);
+    mQuantityLabel
+        = named(new QLabel(QStringLiteral("수량 필드 :"), group), QStringLiteral("Lbl_QuantityField"));
+    mQuantityField = named(new QComboBox(group), QStringLiteral("Cbo_QuantityField"));
+    mQuantityField->setToolTip(
+        QStringLiteral("자료마다 이 필드의 값만큼 라벨을 인쇄합니다."));
+    grid->addWidget(mQuantityLabel, 2, 0);
+    grid->addWidget(mQuantityField, 2, 1, 1, 3);
+    setQuantityFields({});
     grid->setColumnStretch(3, 1);
     mPaperSheets->setChecked(true);
     // The label count is an alternative the user cannot reach.
@@ -158,6 +167,20 @@ void TPrintFrm::updateCopyControls()
     mLabelCountLabel->setEnabled(labels);
     mPaperCount->setEnabled(!labels);
     mPaperCountLabel->setEnabled(!labels);
+}
+
+void TPrintFrm::setQuantityFields(const QStringList &fields)
+{
+    mQuantityField->clear();
+    mQuantityField->addItem(QStringLiteral("(사용 안 함)"));
+    mQuantityField->addItems(fields);
+    mQuantityLabel->setVisible(!fields.isEmpty());
+    mQuantityField->setVisible(!fields.isEmpty());
+}
+
+QString TPrintFrm::quantityField() const
+{
+    return mQuantityField->currentIndex() > 0 ? mQuantityField->currentText() : QString();
 }
 
 void TPrintFrm::setDesignReplicated(bool replicated)

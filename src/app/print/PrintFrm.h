@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -29,6 +30,11 @@ public:
 
     // Chk_AllPrint is disabled when the design prints replicated anyway.
     void setDesignReplicated(bool replicated);
+    // The fields of the data lists that may give each record's number of labels; the row
+    // "수량 필드" stays hidden when there is none.
+    void setQuantityFields(const QStringList &fields);
+    // The chosen quantity field; empty: one label per record.
+    QString quantityField() const;
     // The dialog's choices, for PrintDialogSettings::applyTo.
     PrintDialogSettings printSettings() const;
     QString printerName() const;
@@ -65,6 +71,8 @@ private:
     QLabel *mPaperCountLabel = nullptr;
     QLabel *mLabelCountLabel = nullptr;
     QCheckBox *mCutLine = nullptr;
+    QLabel *mQuantityLabel = nullptr;
+    QComboBox *mQuantityField = nullptr;
 };
 
 } // namespace quill
