@@ -43,6 +43,10 @@ private slots:
     void editsFollowFieldTypes_data();
     void editsFollowFieldTypes();
     void followsDataSetChanges();
+    void rowOrderMapsViewToDataSet();
+    void rowOrderFetchesInBatches();
+    void rowOrderDroppedWhenRecordsChange_data();
+    void rowOrderDroppedWhenRecordsChange();
 };
 
 void TestDataListModel::showsCountsHeadersAndValues()
@@ -219,6 +223,118 @@ void TestDataListModel::followsDataSetChanges()
     QCOMPARE(model.columnCount(), 2);
     QCOMPARE(model.rowCount(), 1);
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), u"B"_s);
+}
+
+void TestDataListModel::rowOrderMapsViewToDataSet()
+{
+    QTemporaryDir dir;
+    const QString path = writeCsv(dir, u"order.csv"_s, kSmallList);
+    DataSet set;
+    QVERIFY(set.open(path));
+    DataListModel model(&set);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    // A sort shows rows 2, 0 (a search left row 1 out); a repeat and a row outside are dropped.
+    model.setRowOrder({2, 0, 2, 9});
+    QVERIFY(model.hasRowOrder());
+    QCOMPARE(reset.size(), 1);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.data(model.index(0, 0)).toString(), u"이영희"_s);
+    QCOMPARE(model.data(model.index(1, 0)).toString(), u"홍길동"_s);
+    QVERIFY(!model.data(model.index(2, 0)).isValid());
+    QCOMPARE(model.sourceRow(0), 2);
+    QCOMPARE(model.sourceRow(2), -1);
+    QCOMPARE(model.viewRow(0), 1);
+    QCOMPARE(model.viewRow(1), -1); // left out by the search
+    QCOMPARE(model.headerData(0, Qt::Vertical).toInt(), 1);
+
+    // An edit through the view reaches the record behind the view row, and the order stays.
+    QVERIFY(model.setData(model.index(0, 1), u"광주 동구"_s));
+    QCOMPARE(set.table().text(2, 1), u"광주 동구"_s);
+    QCOMPARE(set.table().text(0, 1), u"서울 종로구"_s);
+    QCOMPARE(set.recNo(), 3);
+    QVERIFY(model.hasRowOrder());
+    QCOMPARE(model.data(model.index(0, 1)).toString(), u"광주 동구"_s);
+    QCOMPARE(fileBytes(path), kSmallList);
+
+    // The record being edited shows its unposted value at its view row.
+    set.setRecNo(1);
+    QVERIFY(set.setText(u"이름"_s, u"임꺽정"_s));
+    QCOMPARE(model.data(model.index(1, 0)).toString(), u"임꺽정"_s);
+    QCOMPARE(model.data(model.index(0, 0)).toString(), u"이영희"_s);
+    set.cancel();
+
+    // An empty order is an empty result, not file order.
+    model.setRowOrder({});
+    QVERIFY(model.hasRowOrder());
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.viewRow(0), -1);
+
+    model.clearRowOrder();
+    QVERIFY(!model.hasRowOrder());
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.sourceRow(1), 1);
+    QCOMPARE(model.viewRow(2), 2);
+    QCOMPARE(model.viewRow(3), -1);
+    QCOMPARE(model.data(model.index(1, 0)).toString(), u"김철수"_s);
+}
+
+void TestDataListModel::rowOrderFetchesInBatches()
+{
+    DataTable table;
+    table.fields = {{u"No"_s, FieldType::Integer, 0}};
+    for (int i = 0; i < 1000; ++i)
+        table.rows.append(QVariantList{i});
+    DataSet set;
+    set.setTable(table);
+    DataListModel model(&set);
+    model.setBatchSize(100);
+    QList<int> reversed;
+    for (int i = 999; i >= 0; i -= 2)
+        reversed.append(i); // 500 rows, last first
+    model.setRowOrder(reversed);
+    QCOMPARE(model.rowCount(), 100);
+    QVERIFY(model.canFetchMore());
+    while (model.canFetchMore())
+        model.fetchMore();
+    QCOMPARE(model.rowCount(), 500);
+    QCOMPARE(model.data(model.index(0, 0)).toInt(), 999);
+    QCOMPARE(model.data(model.index(499, 0)).toInt(), 1);
+    QCOMPARE(model.viewRow(1), 499);
+}
+
+void TestDataListModel::rowOrderDroppedWhenRecordsChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("record removed") << u"remove"_s;
+    QTest::newRow("record appended") << u"append"_s;
+    QTest::newRow("record inserted") << u"insert"_s;
+}
+
+void TestDataListModel::rowOrderDroppedWhenRecordsChange()
+{
+    QFETCH(QString, change);
+    QTemporaryDir dir;
+    DataSet set;
+    QVERIFY(set.open(writeCsv(dir, u"drop.csv"_s, kSmallList)));
+    DataListModel model(&set);
+    model.setRowOrder({2, 1});
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    set.setRecNo(1);
+    if (change == u"remove"_s) {
+        QVERIFY(set.deleteRecord());
+    } else {
+        change == u"append"_s ? set.append() : set.insert();
+        QVERIFY(set.setText(u"이름"_s, u"박민수"_s));
+        QVERIFY(set.post());
+    }
+    // Row numbers of the old order no longer name the same records: file order again.
+    QVERIFY(!model.hasRowOrder());
+    QCOMPARE(reset.size(), 1);
+    QCOMPARE(model.rowCount(), set.recordCount());
+    for (int row = 0; row < set.recordCount(); ++row)
+        QCOMPARE(model.data(model.index(row, 0)).toString(), set.table().text(row, 0));
 }
 
 QTEST_MAIN(TestDataListModel)

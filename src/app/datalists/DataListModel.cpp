@@ -84,6 +84,11 @@ QStringList DataListModel::fieldNames() const
     return names;
 }
 
+int DataListModel::shownCount() const
+{
+    return mOrdered ? int(mOrder.size()) : recordCount();
+}
+
 int DataListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : mFetched;
@@ -99,12 +104,13 @@ QVariant DataListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= mFetched || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const DataTable &table = mDataSet->table();
-    if (index.row() >= table.rowCount() || index.column() >= table.columnCount())
+    const int row = sourceRow(index.row());
+    if (row < 0 || row >= table.rowCount() || index.column() >= table.columnCount())
         return {};
     // The record being edited shows its unposted values.
-    if (mDataSet->state() == DataSet::State::Edit && mDataSet->recNo() == index.row() + 1)
+    if (mDataSet->state() == DataSet::State::Edit && mDataSet->recNo() == row + 1)
         return mDataSet->value(table.fields.at(index.column()).name);
-    return table.rows.at(index.row()).value(index.column());
+    return table.rows.at(row).value(index.column());
 }
 
 QVariant DataListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -129,9 +135,10 @@ bool DataListModel::setData(const QModelIndex &index, const QVariant &value, int
         return false;
     const DataField field = mDataSet->field(index.column());
     const std::optional<QVariant> stored = storedValue(field, value);
-    if (!stored)
+    const int row = sourceRow(index.row());
+    if (!stored || row < 0)
         return false;
-    mDataSet->setRecNo(index.row() + 1);
+    mDataSet->setRecNo(row + 1);
     if (!mDataSet->setValue(field.name, *stored) || !mDataSet->post())
         return false;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
@@ -140,33 +147,92 @@ bool DataListModel::setData(const QModelIndex &index, const QVariant &value, int
 
 bool DataListModel::canFetchMore(const QModelIndex &parent) const
 {
-    return !parent.isValid() && mFetched < recordCount();
+    return !parent.isValid() && mFetched < shownCount();
 }
 
 void DataListModel::fetchMore(const QModelIndex &parent)
 {
     if (!canFetchMore(parent))
         return;
-    const int more = qMin(mBatch, recordCount() - mFetched);
+    const int more = qMin(mBatch, shownCount() - mFetched);
     beginInsertRows({}, mFetched, mFetched + more - 1);
     mFetched += more;
     endInsertRows();
 }
 
+void DataListModel::setRowOrder(const QList<int> &sourceRows)
+{
+    beginResetModel();
+    const int count = recordCount();
+    mOrdered = true;
+    mOrder.clear();
+    mOrder.reserve(sourceRows.size());
+    mViewOf = QList<int>(count, -1);
+    for (int row : sourceRows) {
+        // Rows outside the list, and repeats, cannot be shown.
+        if (row < 0 || row >= count || mViewOf.at(row) >= 0)
+            continue;
+        mViewOf[row] = int(mOrder.size());
+        mOrder.append(row);
+    }
+    mFetched = qMin(int(mOrder.size()), mBatch);
+    endResetModel();
+}
+
+void DataListModel::clearRowOrder()
+{
+    if (!mOrdered)
+        return;
+    beginResetModel();
+    resetRows();
+    endResetModel();
+}
+
+// Back to file order, the first batch fetched; between a begin and end of a model reset.
+void DataListModel::resetRows()
+{
+    mOrdered = false;
+    mOrder.clear();
+    mViewOf.clear();
+    mFetched = qMin(recordCount(), mBatch);
+}
+
+int DataListModel::sourceRow(int viewRow) const
+{
+    if (mOrdered)
+        return mOrder.value(viewRow, -1);
+    return viewRow >= 0 && viewRow < recordCount() ? viewRow : -1;
+}
+
+int DataListModel::viewRow(int sourceRow) const
+{
+    if (mOrdered)
+        return mViewOf.value(sourceRow, -1);
+    return sourceRow >= 0 && sourceRow < recordCount() ? sourceRow : -1;
+}
+
 // The dataset says only that something changed. Another list (other fields) starts the view
 // afresh; otherwise the rows shown are kept, so the view keeps its place while records are
-// edited, added or deleted.
+// edited, added or deleted. A search or sort order holds dataset row numbers, which an added
+// or removed record shifts: rather than guess where the record belongs in the order, the view
+// goes back to file order, where every record is.
 void DataListModel::followDataSet()
 {
     const QStringList fields = fieldNames();
     const int count = recordCount();
     const bool allShown = mFetched == mCount;
+    const bool countChanged = count != mCount;
     mCount = count;
-    if (fields != mFields) {
+    if (fields != mFields || (mOrdered && countChanged)) {
         beginResetModel();
         mFields = fields;
-        mFetched = qMin(count, mBatch);
+        resetRows();
         endResetModel();
+        return;
+    }
+    if (mOrdered) {
+        if (mFetched > 0 && !mFields.isEmpty())
+            emit dataChanged(index(0, 0), index(mFetched - 1, int(mFields.size()) - 1));
         return;
     }
     if (count < mFetched) {

@@ -36,9 +36,24 @@ public:
     bool canFetchMore(const QModelIndex &parent = {}) const override;
     void fetchMore(const QModelIndex &parent = {}) override;
 
+    // A search or sort result: the view shows these dataset rows (0-based, each at most once)
+    // in this order, fetched in batches like the whole list. The dataset keeps its own order.
+    // Adding or removing records, or opening another list, drops the order and the view shows
+    // the list in file order again; edits of values keep it (an edited row stays where it is).
+    void setRowOrder(const QList<int> &sourceRows);
+    void clearRowOrder();
+    bool hasRowOrder() const { return mOrdered; }
+    // The dataset row behind a view row, and the view row of a dataset row; -1 when the row is
+    // not part of what the view shows (outside the list, or left out by a search). Rows not
+    // fetched yet count as shown.
+    int sourceRow(int viewRow) const;
+    int viewRow(int sourceRow) const;
+
 private:
     void followDataSet();
+    void resetRows();
     int recordCount() const;
+    int shownCount() const;
     QStringList fieldNames() const;
 
     QPointer<DataSet> mDataSet;
@@ -46,6 +61,9 @@ private:
     int mFetched = 0;    // rows handed to the view so far
     int mCount = 0;      // the dataset's record count when last followed
     int mBatch = DefaultBatchSize;
+    bool mOrdered = false;
+    QList<int> mOrder;  // view row -> dataset row, while ordered
+    QList<int> mViewOf; // dataset row -> view row (-1: not shown), while ordered
 };
 
 } // namespace quill

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogue/NewJobServices.h"
+#include "editor/DataListCommands.h"
 #include "editor/DocumentController.h"
 #include "editor/FormatToolBarCommands.h"
 #include "editor/WorkAreaPrompts.h"
@@ -37,6 +38,8 @@ struct EditorEnvironment {
     FormatServices format;
     // Runs an object's property dialog; true when accepted. Unset: the dialog's exec().
     std::function<bool(QDialog &dialog)> execObjectDialog;
+    // The data list manager and its windows (dialogs, execDialog); the rest is the window's.
+    DataListServices dataLists;
 
     // Message boxes, dialogs and printers of the system, over the given folders.
     static EditorEnvironment system(const CaptionFile &captions, QSettings *settings,

@@ -18,7 +18,7 @@
 #include "editor/ZoomPercentBox.h"
 #include "editor/prvLabelWorkForm.h"
 #include "print/PrintCommand.h"
-#include "printing/PrintDataList.h"
+#include "printing/PrintJob.h"
 #include "shell/AutoSaveTimer.h"
 #include "shell/DocumentRecovery.h"
 #include "shell/HelpLinks.h"
@@ -164,6 +164,7 @@ void MainWindow::createParts()
     mHistory->setFlags({mValues.undoCreate, mValues.undoMove, mValues.undoModify});
     mHistory->removeAll(); // snapshots of an earlier run are of no use to this one
     createEditing();
+    createDataLists();
     mRecovery = std::make_unique<DocumentRecovery>();
     mAutoSave = new AutoSaveTimer(this);
     mAutoSave->setEnabled(mAutoSaveEnabled);
@@ -281,33 +282,6 @@ void MainWindow::showNewContents()
     mActions->action(EditorCommand::ShowGrid)->setChecked(workSpace()->isGridVisible());
     refreshFieldValues();
     refreshTexts();
-}
-
-// The first record of each data list, for the field-bound objects of the work area and the
-// overview. A list that cannot be read shows the objects' own texts.
-void MainWindow::refreshFieldValues()
-{
-    const auto firstRecord = [](const QString &path, const QString &table) {
-        QHash<QString, QString> values;
-        if (path.isEmpty())
-            return values;
-        Result<PrintDataList> list = PrintDataList::open(path, table);
-        if (list && list.value().recordCount() > 0) {
-            list.value().first();
-            values = list.value().values();
-        }
-        return values;
-    };
-    mLabelRecord = firstRecord(mDocument.labelDataListPath(), mDocument.labelDataListTable());
-    mBarcodeRecord = firstRecord(mDocument.barcodeDataListPath(), mDocument.barcodeDataListTable());
-    if (mLabelRecord.isEmpty() && mBarcodeRecord.isEmpty()) {
-        workSpace()->clearFieldValues();
-        mOverview->clearFieldValues();
-        return;
-    }
-    const QString empty = mCaptions.read(QStringLiteral("Option"), QStringLiteral("dbnull"));
-    workSpace()->setFieldValues(mLabelRecord, mBarcodeRecord, empty);
-    mOverview->setFieldValues(mLabelRecord, mBarcodeRecord, empty);
 }
 
 void MainWindow::setAutoSaveActive(bool active)

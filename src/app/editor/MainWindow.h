@@ -26,6 +26,9 @@ class EditingController;
 class FormatToolBarCommands;
 class DocumentController;
 class DocumentRecovery;
+class DataListCommands;
+class RecordStepper;
+struct PrintDataLists;
 class EditHistory;
 class EditorActions;
 class HelpLinks;
@@ -61,6 +64,8 @@ public:
     QString statusText() const;
 
     DocumentController &documents() { return *mDocuments; }
+    DataListCommands &dataListCommands() { return *mDataListCommands; }
+    RecordStepper &recordStepper() { return *mStepper; }
     PrintCommand &printCommand() { return *mPrint; }
     EditorActions &actions() { return *mActions; }
     TZR_WorkSpace *workSpace() const;
@@ -112,7 +117,10 @@ private:
     PaperCatalogue *catalogue();
     void documentReplaced();
     void showNewContents();
+    void createDataLists();
+    void connectDataListCommands();
     void refreshFieldValues();
+    void showRecord(int record);
     void refreshTexts();
     void tell(const QString &text);
     void showSettings();
@@ -144,6 +152,9 @@ private:
     std::unique_ptr<PaperCatalogue> mCatalogue;
     QLabel *mStatusLabel = nullptr;
     QLabel *mPointerLabel = nullptr;
+    DataListCommands *mDataListCommands = nullptr;
+    RecordStepper *mStepper = nullptr;
+    std::unique_ptr<PrintDataLists> mShownLists; // the lists the work area shows a record of
     QHash<QString, QString> mLabelRecord;
     QHash<QString, QString> mBarcodeRecord;
     int mBusy = 0;

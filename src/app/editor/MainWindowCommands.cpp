@@ -32,6 +32,7 @@ void MainWindow::connectCommands()
     connectViewCommands();
     connectHelpCommands();
     connectEditing();
+    connectDataListCommands();
 }
 
 void MainWindow::connectFileCommands()

@@ -121,6 +121,24 @@ LabelObject *CellEditor::place(std::unique_ptr<LabelObject> object, bool record)
     return placed;
 }
 
+std::vector<LabelObject *> CellEditor::placeAll(std::vector<std::unique_ptr<LabelObject>> objects)
+{
+    std::vector<LabelObject *> placed;
+    LabelCell *c = cell();
+    if (!c || objects.empty())
+        return placed;
+    edit(EditCommand::Place, [&] {
+        for (std::unique_ptr<LabelObject> &object : objects)
+            if (object)
+                placed.push_back(c->addObject(std::move(object)));
+        return !placed.empty();
+    });
+    clearSelection();
+    for (LabelObject *object : placed)
+        select(object, true);
+    return placed;
+}
+
 LabelObject *CellEditor::replaceObject(LabelObject *original, std::unique_ptr<LabelObject> edited)
 {
     LabelCell *c = cell();

@@ -62,6 +62,9 @@ public:
     // A text box whose first editing is still to come is added without a step (TextCreate
     // records it when the editing ends): pass record = false.
     LabelObject *place(std::unique_ptr<LabelObject> object, bool record = true);
+    // Adds several objects in front as one creation step (the field labels of a data list
+    // send) and selects them all. Returns the placed objects, in order.
+    std::vector<LabelObject *> placeAll(std::vector<std::unique_ptr<LabelObject>> objects);
     // An object's dialog was confirmed: the edited copy takes the original's place in the
     // drawing order and in the selection, as one undo step. Null, or an object not in the cell,
     // changes nothing (nullptr back).
