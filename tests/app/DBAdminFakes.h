@@ -23,8 +23,8 @@ namespace quilltest {
 using namespace quill;
 using namespace Qt::StringLiterals;
 
-inline const QString kProfiles = u"/work/shared/data/fixtures/excel/profiles.xls"_s;
-inline const QString kNwind = u"/work/shared/data/fixtures/access/nwind.mdb"_s;
+inline const QString kProfiles = QStringLiteral(QUILL_SHARED_FIXTURES_DIR "/excel/profiles.xls");
+inline const QString kNwind = QStringLiteral(QUILL_SHARED_FIXTURES_DIR "/access/nwind.mdb");
 
 // Records answers scripted by a test and what the manager asked.
 class FakeDialogs : public DBAdminDialogs {
