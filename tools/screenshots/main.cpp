@@ -1,6 +1,8 @@
 // quill-screenshots: takes the pictures of the editor that the README and the user guide show,
 // from the real windows on a real display (run under Xvfb by scripts/screenshots.sh).
 // Usage: quill-screenshots OUTPUT_FOLDER DOCUMENT
+#include "DataListShots.h"
+
 #include "catalogue/NewJobFrm.h"
 #include "catalogue/UserCatalogue.h"
 #include "document/LabelCell.h"
@@ -181,6 +183,10 @@ int main(int argc, char **argv)
     const quill::CaptionFile captions(folders.captionFilePath());
     QSettings settings(QDir(folders.dataHome()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     quill::EditorEnvironment env = quill::EditorEnvironment::system(captions, &settings, folders);
+    // The sample's address list, sent to labels by the data list shot at the end.
+    const QString addresses = QFileInfo(QStringLiteral(QUILL_SOURCE_DIR "/resources/sample/addresses.csv"))
+                                  .absoluteFilePath();
+    env.dataLists = screenshots::sendServices(addresses);
     quill::MainWindow window(env);
     window.resize(1280, 860);
     window.show();
@@ -207,6 +213,9 @@ int main(int argc, char **argv)
         ok = false;
     }
     ok = shootDialogs(captions, folders, QDir(out).filePath(QStringLiteral("../dialogs"))) && ok;
+    ok = screenshots::shootDataListWindows(captions, folders, addresses,
+             QDir(out).filePath(QStringLiteral("../dialogs")), shoot) && ok;
+    ok = screenshots::shootDataListSend(window, out, shoot) && ok;
     window.document().setModified(false);
     return ok ? 0 : 1;
 }

@@ -39,6 +39,9 @@ TDBAdminFrm::TDBAdminFrm(const CaptionFile &captions, DBAdminDialogs &dialogs, Q
     mDataSet = new DataSet(this);
     mDataSet->setAutoSave(false); // the manager writes the list back after each change
     mModel = new DataListModel(mDataSet, this);
+    // The list is in memory: large batches let the scroll bar reach the end of a long list in a
+    // few drags (each batch costs the grid one relayout, not a read).
+    mModel->setBatchSize(4096);
     mGrid = new TZR_DBGrid(this);
     mGrid->setModel(mModel);
 

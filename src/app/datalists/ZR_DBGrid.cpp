@@ -38,6 +38,10 @@ TZR_DBGrid::TZR_DBGrid(QWidget *parent) : QTableView(parent)
         | QAbstractItemView::AnyKeyPressed);
     setContextMenuPolicy(Qt::NoContextMenu); // the manager shows its own pop-up menu
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // One line per record, cut with an ellipsis, in rows as low as the text: long addresses
+    // wrapped into two half-hidden lines and left few records on screen.
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     setItemDelegate(new CommitDelegate(this));
     // A click on a record number selects like a click in the row.
     connect(verticalHeader(), &QHeaderView::sectionPressed, this, [this](int row) {

@@ -15,7 +15,9 @@ RecordStepper::RecordStepper(QWidget *parent) : QWidget(parent)
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(2);
     auto *caption = new QLabel(QStringLiteral("자료 :"), this);
-    mFirst = button("FirstRecordBtn", QStringLiteral("⏮"), QStringLiteral("처음 자료"));
+    // Built from the arrows the prior and next buttons use: the skip symbols (U+23EE, U+23ED)
+    // are missing from common fonts and showed as boxes.
+    mFirst = button("FirstRecordBtn", QStringLiteral("|◀"), QStringLiteral("처음 자료"));
     mPrior = button("PriorRecordBtn", QStringLiteral("◀"), QStringLiteral("이전 자료"));
     mNumber = new QSpinBox(this);
     mNumber->setObjectName(QStringLiteral("RecordNumberBox"));
@@ -25,7 +27,7 @@ RecordStepper::RecordStepper(QWidget *parent) : QWidget(parent)
     mTotal = new QLabel(this);
     mTotal->setObjectName(QStringLiteral("RecordCountLabel"));
     mNext = button("NextRecordBtn", QStringLiteral("▶"), QStringLiteral("다음 자료"));
-    mLast = button("LastRecordBtn", QStringLiteral("⏭"), QStringLiteral("마지막 자료"));
+    mLast = button("LastRecordBtn", QStringLiteral("▶|"), QStringLiteral("마지막 자료"));
     row->addWidget(caption);
     row->addWidget(mFirst);
     row->addWidget(mPrior);

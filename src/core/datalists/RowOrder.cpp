@@ -177,16 +177,20 @@ QCollator koreanCollator()
 // Units compare in the collator's order: blanks, then digit runs by value (leading zeros do not
 // count), then Hangul as its letters (initial, vowel, final: "가나" before "각", "각" before
 // "가a"), then Latin letters in either case. Nothing when the text holds anything else.
-std::optional<std::u16string> plainKey(QStringView text)
+std::optional<std::string> plainKey(QStringView text)
 {
-    std::u16string key;
+    // One byte a unit, so that keys compare with memcmp. Classes that can meet at the same
+    // position keep the order above: blank 1 < number 2 < initials 0x10.. < vowels 0x30.. <
+    // finals 0x50.. < letters 0x80..; a digit run's length and its digits only ever meet
+    // their own kind (both keys hold the number marker just before).
+    std::string key;
     key.reserve(size_t(text.size()) * 3);
     const qsizetype n = text.size();
     auto isDigit = [&](qsizetype i) { return text[i] >= u'0' && text[i] <= u'9'; };
     for (qsizetype i = 0; i < n;) {
         const char16_t c = text[i].unicode();
         if (c == u' ') {
-            key += char16_t(0x0001);
+            key += char(0x01);
             ++i;
         } else if (isDigit(i)) {
             qsizetype end = i;
@@ -198,20 +202,20 @@ std::optional<std::u16string> plainKey(QStringView text)
             if (end - first > 200)
                 return std::nullopt;
             // More digits is a larger number; then digit by digit.
-            key += char16_t(0x0002);
-            key += char16_t(0x0010 + (end - first));
+            key += char(0x02);
+            key += char(0x10 + (end - first));
             for (qsizetype d = first; d < end; ++d)
-                key += char16_t(text[d].unicode());
+                key += char(text[d].unicode());
             i = end;
         } else if (c >= 0xAC00 && c <= 0xD7A3) {
             const int syllable = c - 0xAC00;
-            key += char16_t(0x1000 + syllable / 588);
-            key += char16_t(0x1100 + syllable % 588 / 28);
+            key += char(0x10 + syllable / 588);
+            key += char(0x30 + syllable % 588 / 28);
             if (syllable % 28)
-                key += char16_t(0x1200 + syllable % 28);
+                key += char(0x50 + syllable % 28);
             ++i;
         } else if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
-            key += char16_t(0x4000 + (c | 0x20));
+            key += char(0x80 + ((c | 0x20) - u'a'));
             ++i;
         } else {
             return std::nullopt;
@@ -221,9 +225,9 @@ std::optional<std::u16string> plainKey(QStringView text)
 }
 
 // The order of distinct values as ranks (equal values share one), from their plain keys. The
-// first 16 units of each key are packed into integers beside it, so that most comparisons
+// first 32 bytes of each key are packed into integers beside it, so that most comparisons
 // stay in one array; only keys sharing those go on to compare the rest.
-std::vector<int> plainRanks(const std::vector<std::u16string> &keys)
+std::vector<int> plainRanks(const std::vector<std::string> &keys)
 {
     struct Entry {
         std::array<quint64, 4> prefix{};
@@ -232,9 +236,9 @@ std::vector<int> plainRanks(const std::vector<std::u16string> &keys)
     std::vector<Entry> entries(keys.size());
     for (size_t v = 0; v < keys.size(); ++v) {
         entries[v].value = int(v);
-        const std::u16string &key = keys[v];
-        for (size_t u = 0; u < 16 && u < key.size(); ++u)
-            entries[v].prefix[u / 4] |= quint64(key[u]) << (48 - 16 * (u % 4));
+        const std::string &key = keys[v];
+        for (size_t b = 0; b < 32 && b < key.size(); ++b)
+            entries[v].prefix[b / 8] |= quint64(uchar(key[b])) << (56 - 8 * (b % 8));
     }
     auto compare = [&](const Entry &a, const Entry &b) {
         if (a.prefix != b.prefix)
@@ -290,10 +294,10 @@ QList<int> sortTexts(const DataTable &table, int field, bool descending, const Q
         }
         valueOf[i] = *it;
     }
-    std::vector<std::u16string> plain;
+    std::vector<std::string> plain;
     plain.reserve(size_t(values.size()));
     for (const QString &value : values) {
-        std::optional<std::u16string> key = plainKey(value);
+        std::optional<std::string> key = plainKey(value);
         if (!key)
             break;
         plain.push_back(std::move(*key));
