@@ -74,6 +74,8 @@ void DataListCommands::visit(const TSendDBName &created, bool openAtOnce)
         manager.setPreset(list);
     }
     manager.setOpenOnActivation(openAtOnce);
+    // The manager works on whole lists: it takes the screen, as the user expects of a table.
+    manager.setWindowState(manager.windowState() | Qt::WindowMaximized);
     const int result = exec(manager);
     mManager = nullptr;
     if (result == QDialog::Accepted && manager.labelSend())
