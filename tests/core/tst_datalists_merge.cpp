@@ -2,6 +2,7 @@
 // beside documents, and reopening a document's lists from their names.
 #include "datalists/DataListFile.h"
 #include "datalists/MergeTables.h"
+#include "document/DocumentFile.h"
 
 #include <QDate>
 #include <QFile>
@@ -116,14 +117,16 @@ void TestDataListMerge::mergeCopiesBesideDocuments()
     auto plain = barcodeMergeTable(products(), {1}, QStringLiteral("code"));
     QCOMPARE(plain.value().text(0, 0), QStringLiteral("880123456789"));
 
-    QCOMPARE(mergeCopyPath(QStringLiteral("/x/주소.lbl"), false), QStringLiteral("/x/주소.dbl"));
-    QCOMPARE(mergeCopyPath(QStringLiteral("/x/a.lbl"), true), QStringLiteral("/x/a.bbl"));
+    // The name documents store for their copies (x.Dbl), whatever the extension's case.
+    QCOMPARE(mergeCopyPath(QStringLiteral("/x/주소.lbl"), false), QStringLiteral("/x/주소.Dbl"));
+    QCOMPARE(mergeCopyPath(QStringLiteral("/x/a.lbl"), true), QStringLiteral("/x/a.Bbl"));
+    QCOMPARE(mergeCopyPath(QStringLiteral("/x/a.lbl"), true), mergeTableCopyPath(QStringLiteral("/x/a.lbl"), u'B'));
     QTemporaryDir dir;
     const QString merge = dir.filePath(QStringLiteral("barcode.tmp"));
     QVERIFY(writeDataList(merge, plain.value()).ok());
     auto copy = copyMergeTable(merge, dir.filePath(QStringLiteral("doc.lbl")), true);
     QVERIFY(copy.ok());
-    QCOMPARE(copy.value(), dir.filePath(QStringLiteral("doc.bbl")));
+    QCOMPARE(copy.value(), dir.filePath(QStringLiteral("doc.Bbl")));
     QCOMPARE(readDataList(copy.value()).value().text(0, 0), QStringLiteral("880123456789"));
 }
 

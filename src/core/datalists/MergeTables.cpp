@@ -118,12 +118,11 @@ Result<DataTable> barcodeMergeTable(const DataTable &source, const QList<int> &r
 
 QString mergeCopyPath(const QString &documentPath, bool barcode)
 {
+    // The letter as documents write it (x.qbl -> x.Dbl): the name documents store and read.
+    // Kept here rather than called, so that the data lists build without the document code.
     QString path = documentPath;
-    // The letter follows the case of the extension it replaces: x.lbl -> x.dbl, X.LBL -> X.DBL.
-    if (path.size() >= 3) {
-        const QChar letter = barcode ? QChar(u'B') : QChar(u'D');
-        path[path.size() - 3] = path.at(path.size() - 3).isLower() ? letter.toLower() : letter;
-    }
+    if (path.size() >= 3)
+        path[path.size() - 3] = barcode ? QLatin1Char('B') : QLatin1Char('D');
     return path;
 }
 

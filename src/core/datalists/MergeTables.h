@@ -37,7 +37,8 @@ QString ean14FailureMessage();
 int mergeFieldWidth(const DataTable &source, int field);
 
 // The copy of a merge table beside a document: the document path with its third character
-// from the end replaced by D (label data) or B (barcode data): x.lbl -> x.dbl / x.bbl.
+// from the end replaced by D (label data) or B (barcode data), as documents name it
+// (mergeTableCopyPath): x.qbl -> x.Dbl / x.Bbl.
 QString mergeCopyPath(const QString &documentPath, bool barcode);
 // Copies a merge table to mergeCopyPath atomically and returns the copy's path.
 Result<QString> copyMergeTable(const QString &mergeTablePath, const QString &documentPath, bool barcode);

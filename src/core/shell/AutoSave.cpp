@@ -1,24 +1,12 @@
 // Auto-save file naming and the temporary name's lifetime.
 #include "AutoSave.h"
 
+#include "document/DocumentFile.h"
+
 #include <QDir>
 #include <QTime>
 
 namespace quill {
-
-namespace {
-
-// The copy of a merge table saved beside a document: its path with the third character from
-// the end replaced by the copy's letter (Tmp143005.tmp -> Tmp143005.Dmp).
-QString mergeCopyPath(const QString &path, QChar letter)
-{
-    QString copy = path;
-    if (copy.size() >= 3)
-        copy[copy.size() - 3] = letter;
-    return copy;
-}
-
-} // namespace
 
 QString AutoSave::fileName(const QString &folder, const QTime &time)
 {
@@ -50,8 +38,8 @@ QStringList AutoSave::takeObsoleteFiles(const QString &documentPath)
     }
     // Auto-saves never point the document at their merge table copies, so the copies belong to
     // the temporary file alone and go with it.
-    const QStringList files {mTempFile, mergeCopyPath(mTempFile, QLatin1Char('D')),
-        mergeCopyPath(mTempFile, QLatin1Char('B'))};
+    const QStringList files {mTempFile, mergeTableCopyPath(mTempFile, QLatin1Char('D')),
+        mergeTableCopyPath(mTempFile, QLatin1Char('B'))};
     mTempFile.clear();
     return files;
 }
