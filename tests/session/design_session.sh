@@ -44,15 +44,11 @@ barcode_data=12345678 # the data every new 1D barcode starts with (a Code 39 sym
 xvfb_pid=""
 app_pid=""
 failed=0
-cleanup() {
-    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    if [ "$failed" -eq 0 ]; then
-        rm -rf "$work"
-    else
-        echo "The work folder is kept: $work (screenshots: $shots)"
-    fi
-}
+
+# Shared with the other session: cleanup, fresh_user, step, wait_for, start_display, keys_for,
+# list_windows, window_gone.
+# shellcheck source=session_lib.sh
+source "$(dirname "$0")/session_lib.sh"
 trap cleanup EXIT
 
 fail() {
@@ -67,64 +63,13 @@ fail() {
     exit 1
 }
 
-# A fresh user: data folder, settings and runtime folder of this session only.
-export QUILL_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$QUILL_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-# Characters, not bytes, in the shell's own handling of the Korean text.
-export LC_ALL=C.UTF-8
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_FONT_DPI
+fresh_user
 
-started=$SECONDS
-step() { printf '[%3ds] %s\n' $((SECONDS - started)) "$*"; }
-
-# wait_for SECONDS WHAT COMMAND...: polls the command every 0.1 s until it succeeds.
-wait_for() {
-    local limit="$1" what="$2"; shift 2
-    local deadline=$((SECONDS + limit))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "waited ${limit} s for $what"
-        sleep 0.1
-    done
-}
 
 # ---- The display -----------------------------------------------------------------------------
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-# No reset when the last client goes: the keyboard map set below must stay.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { [ -s "$work/display" ] && grep -q '^[0-9]' "$work/display"; }
-wait_for 20 "Xvfb to start" display_ready
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-step "display $DISPLAY"
+start_display
 
-# keys_for TEXT: gives each character of the text that no key types a key of its own. xdotool
-# would otherwise map a spare key anew for every such character, and the editor, reading the map
-# a moment later, now and then sees the next character's (a Hangul syllable typed twice).
-keys_for() {
-    local text="$1" i c code free=()
-    read -r -a free <<<"$(xmodmap -pke | awk 'NF == 3 && $2 > 8 { printf "%s ", $2 }')"
-    local -A mapped=()
-    for ((i = 0; i < ${#text}; i++)); do
-        c="${text:i:1}"
-        code="$(printf '%d' "'$c")"
-        [ "$code" -lt 128 ] || [ -n "${mapped[$c]:-}" ] || {
-            [ ${#free[@]} -gt 0 ] || fail "no spare key left for \"$c\""
-            xmodmap -e "keycode ${free[0]} = $(printf 'U%04X U%04X' "$code" "$code")"
-            mapped[$c]=1
-            free=("${free[@]:1}")
-        }
-    done
-}
-
-list_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null || true); do
-        echo "$id $(xdotool getwindowname "$id" 2>/dev/null) [$(xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.*= //')]"
-    done
-}
 # The number of open menus (the menu bar's drop-downs and their submenus): the editor's
 # visible windows that bypass the window manager and are taller than a tool tip. (The window
 # type is no help: a menu shown a second time comes as a plain window.)
@@ -140,7 +85,6 @@ menu_count() {
     echo "$n"
 }
 menus_open() { [ "$(menu_count)" -eq "$1" ]; }
-window_gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1 || ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 visible_window() { { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; } | head -n1; }
 
 # ---- Pictures ----------------------------------------------------------------------------------
